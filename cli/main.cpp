@@ -1,0 +1,55 @@
+// dovazez-cli: compute, inspect and build declaration files without the windows.
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+
+#include "cli/commands.h"
+#include "model/errors.h"
+
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(const QStringList&);
+    const char* usage;
+};
+
+const Command kCommands[] = {
+    {"compute", dz::cli::RunCompute,
+     "compute [--file E1FILE]    JSON on standard input (or a saved E1 file) to the clearance result set"},
+    {"dump", dz::cli::RunDump, "dump PATH [--kind e1|e2]   a declaration file as JSON"},
+    {"build", dz::cli::RunBuild, "build --kind e1|e2 --out PATH   JSON on standard input to a declaration file"},
+};
+
+void PrintUsage(FILE* to) {
+    std::fputs("usage: dovazez-cli COMMAND [ARGS]\n\ncommands:\n", to);
+    for (const Command& c : kCommands) std::fprintf(to, "  %s\n", c.usage);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty()) {
+        PrintUsage(stderr);
+        return dz::cli::kExitUsage;
+    }
+    const QString name = args.takeFirst();
+    if (name == "--help" || name == "-h" || name == "help") {
+        PrintUsage(stdout);
+        return dz::cli::kExitOk;
+    }
+    for (const Command& c : kCommands) {
+        if (name != QLatin1String(c.name)) continue;
+        try {
+            return c.run(args);
+        } catch (const dz::Error& e) {
+            std::fprintf(stderr, "dovazez-cli %s: %s\n", c.name, e.message().toUtf8().constData());
+            return dz::cli::kExitBadInput;
+        }
+    }
+    std::fprintf(stderr, "dovazez-cli: unknown command '%s'\n", name.toUtf8().constData());
+    PrintUsage(stderr);
+    return dz::cli::kExitUsage;
+}

@@ -1,0 +1,119 @@
+// Amount text formatting and reading.
+#include "model/amount_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace dz {
+namespace {
+
+constexpr int kExpansionDigits = 18;
+constexpr int kMaxSignificant = 15;
+
+// Decimal digits of the whole number of cents, rounded as the amount text rounds.
+std::string CentsDigits(double magnitude) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.*e", kExpansionDigits - 1, magnitude);
+    std::string digits;
+    const char* p = buffer;
+    for (; *p && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9') digits.push_back(*p);
+    const int exponent = std::atoi(p + 1);  // the first digit stands at 10^exponent
+
+    int keep = exponent + 3;  // digits down to the hundredths
+    if (keep > kMaxSignificant) keep = kMaxSignificant;
+    if (keep < 0) return "0";
+    const bool roundUp = keep < kExpansionDigits && digits[keep] >= '5';
+    std::string kept = digits.substr(0, keep);
+    if (roundUp) {
+        int i = keep - 1;
+        for (; i >= 0 && kept[i] == '9'; --i) kept[i] = '0';
+        if (i >= 0) ++kept[i];
+        else kept.insert(kept.begin(), '1');
+    }
+    kept.append(static_cast<size_t>(exponent + 3 - keep), '0');
+    const size_t first = kept.find_first_not_of('0');
+    return first == std::string::npos ? std::string("0") : kept.substr(first);
+}
+
+}  // namespace
+
+QString FormatAmount(double value) {
+    if (!std::isfinite(value) || value == 0.0) return QStringLiteral("0,00");
+    std::string cents = CentsDigits(std::fabs(value));
+    if (cents == "0") return QStringLiteral("0,00");
+    if (cents.size() < 3) cents.insert(0, 3 - cents.size(), '0');
+    const std::string whole = cents.substr(0, cents.size() - 2);
+    QString text;
+    text.reserve(static_cast<int>(cents.size() + cents.size() / 3 + 2));
+    if (value < 0) text += u'-';
+    for (size_t i = 0; i < whole.size(); ++i) {
+        if (i > 0 && (whole.size() - i) % 3 == 0) text += kThousandsSeparator;
+        text += QChar(whole[i]);
+    }
+    text += kDecimalSeparator;
+    text += QChar(cents[cents.size() - 2]);
+    text += QChar(cents[cents.size() - 1]);
+    return text;
+}
+
+QString StripThousands(QStringView text) {
+    QString out = text.toString();
+    out.remove(kThousandsSeparator);
+    return out;
+}
+
+std::optional<double> ParseDecimal(QStringView text) {
+    QStringView t = text.trimmed();
+    std::string ascii;
+    ascii.reserve(t.size());
+    int i = 0;
+    if (i < t.size() && (t[i] == u'-' || t[i] == u'+')) {
+        if (t[i] == u'-') ascii.push_back('-');
+        ++i;
+    }
+    int digits = 0;
+    bool comma = false;
+    for (; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (c >= u'0' && c <= u'9') {
+            ascii.push_back(static_cast<char>(c.unicode()));
+            ++digits;
+        } else if (c == kDecimalSeparator && !comma) {
+            comma = true;
+            ascii.push_back('.');
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0) return std::nullopt;
+    double value = 0;
+    const char* begin = ascii.data();
+    if (*begin == '.') {  // from_chars needs a digit before the point
+        ascii.insert(ascii.begin(), '0');
+        begin = ascii.data();
+    } else if (ascii.size() > 1 && ascii[0] == '-' && ascii[1] == '.') {
+        ascii.insert(ascii.begin() + 1, '0');
+        begin = ascii.data();
+    }
+    const auto [end, ec] = std::from_chars(begin, ascii.data() + ascii.size(), value);
+    if (ec != std::errc() || end != ascii.data() + ascii.size()) return std::nullopt;
+    return value;
+}
+
+std::optional<double> ParseAmount(QStringView text) { return ParseDecimal(StripThousands(text)); }
+
+std::optional<int> ParseInteger(QStringView text) {
+    const QByteArray ascii = text.trimmed().toLatin1();
+    if (ascii.isEmpty()) return std::nullopt;
+    const char* begin = ascii.constData();
+    if (*begin == '+') ++begin;
+    int value = 0;
+    const auto [end, ec] = std::from_chars(begin, ascii.constData() + ascii.size(), value);
+    if (ec != std::errc() || end != ascii.constData() + ascii.size()) return std::nullopt;
+    return value;
+}
+
+}  // namespace dz

@@ -1,0 +1,29 @@
+// The amount text: two decimals, decimal comma, full stops between thousands.
+#pragma once
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+namespace dz {
+
+inline constexpr QChar kDecimalSeparator = u',';
+inline constexpr QChar kThousandsSeparator = u'.';
+
+// 1234.5 -> "1.234,50"; rounds on the 18-significant-digit decimal expansion with halves
+// away from zero (0.125 -> "0,13", 2.675 -> "2,67"); never "-0,00"; at most 15 significant digits.
+QString FormatAmount(double value);
+
+// Every thousands separator removed.
+QString StripThousands(QStringView text);
+
+// Reads a text with the decimal comma: optional blanks, optional sign, digits, optional comma
+// and digits, optional blanks. No thousands separators. Empty optional when it is not a number.
+std::optional<double> ParseDecimal(QStringView text);
+
+// StripThousands, then ParseDecimal: reads an amount text back.
+std::optional<double> ParseAmount(QStringView text);
+
+// Reads a whole number (optional blanks and sign, digits) that fits 32 bits.
+std::optional<int> ParseInteger(QStringView text);
+
+}  // namespace dz

@@ -1,0 +1,24 @@
+// Field access in byte images.
+#include "model/byte_image.h"
+
+#include "model/errors.h"
+
+namespace dz {
+
+QString FieldPath::Name(const char* field) const {
+    if (!group_) return QString::fromLatin1(field);
+    if (index_ < 0) return QStringLiteral("%1.%2").arg(QLatin1String(group_), QLatin1String(field));
+    return QStringLiteral("%1[%2].%3").arg(QLatin1String(group_)).arg(index_ + 1).arg(QLatin1String(field));
+}
+
+void ImageWriter::Real(const char* name, int off, double x) {
+    try {
+        DoubleToReal6(x, b_ + off);
+    } catch (const DataError&) {
+        throw DataError(QStringLiteral("Η τιμή %1 του πεδίου %2 δεν χωράει στο αρχείο της δήλωσης")
+                            .arg(x, 0, 'g', 17)
+                            .arg(path_.Name(name)));
+    }
+}
+
+}  // namespace dz

@@ -1,0 +1,17 @@
+// The questions and notices that file operations put to the user. The desktop program answers
+// with message boxes, tests with scripted answers, the command line without asking.
+#pragma once
+#include <QString>
+
+namespace dz {
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A question with the answers Yes and No; true for Yes.
+    virtual bool AskYesNo(const QString& text) = 0;
+    // A notice with an OK button.
+    virtual void Inform(const QString& text) = 0;
+};
+
+}  // namespace dz
