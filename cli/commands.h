@@ -11,5 +11,6 @@ constexpr int kExitUsage = 2;
 int RunDump(const QStringList& args);
 int RunBuild(const QStringList& args);
 int RunCompute(const QStringList& args);
+int RunComputeFile(const QStringList& args);  // compute --file: the lead's (cli/compute_file.cpp)
 
 }  // namespace dz::cli

@@ -1,0 +1,38 @@
+// Speed of one `ComputeClearance` of a full joint declaration (target: under 2 µs).
+#include <benchmark/benchmark.h>
+
+#include "bench/joint_declaration.h"
+#include "tax/clearance.h"
+
+namespace {
+
+void BM_ComputeClearanceJoint(benchmark::State& state) {
+    dz::CodeTable codes;
+    dz::tax::ClearanceInputs inputs;
+    dz::bench::FillJointDeclaration(codes, inputs);
+    dz::tax::ResultSet results;
+    for (auto _ : state) {
+        inputs.Married = true;
+        dz::tax::ComputeClearance(codes, inputs, results);
+        benchmark::DoNotOptimize(results.FinalBalance);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_ComputeClearanceJoint);
+
+void BM_ComputeClearanceEmpty(benchmark::State& state) {
+    dz::CodeTable codes;
+    codes.Clear();
+    dz::tax::ClearanceInputs inputs;
+    dz::tax::ResultSet results;
+    for (auto _ : state) {
+        dz::tax::ComputeClearance(codes, inputs, results);
+        benchmark::DoNotOptimize(results.EmptyDeclaration);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_ComputeClearanceEmpty);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,13 @@
+// The computation driver `ComputeClearance`: code table and inputs to the result set.
+#pragma once
+#include "model/code_table.h"
+#include "tax/result_set.h"
+
+namespace dz::tax {
+
+// Runs every step of Parts 2.1, 2.2 and 2.4 to 2.10 once. Resets `results` first, may set
+// `inputs.Married` (spouse with domestic income) and writes codes 709 and 710 of `codes`
+// (unless the declaration is empty). Allocates nothing.
+void ComputeClearance(CodeTable& codes, ClearanceInputs& inputs, ResultSet& results);
+
+}  // namespace dz::tax

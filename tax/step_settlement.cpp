@@ -1,0 +1,76 @@
+// Income tax to pay or to refund per person, the late surcharge, the grand totals.
+#include <cmath>
+
+#include "tax/clearance_steps.h"
+#include "tax/tax_year_2014.h"
+
+namespace dz::tax {
+
+using namespace y2014;
+
+
+double RoundToCents(double x) { return std::trunc(x * 100 + 0.5) / 100; }
+
+void ComputeSettlement(StepContext& s) {
+    ResultSet& r = s.r;
+
+    // 1. Per person.
+    for (int p = 0; p < 2; ++p) {
+        const double prior = s.C(901, p);
+        const double other = r.BusinessTaxPrepaid[p] + r.CapitalTaxWithheld[p] + r.PropertyGainTaxWithheld[p] +
+                             r.ForeignTaxCredit[p] + r.NavyTaxCertified[p] + prior;
+        const double withheld = r.SalaryTaxWithheld[p];
+        const double foreign = r.ForeignTaxCredit[p];
+        double x = Floor0(r.IncomeTaxDue[p] - foreign);
+        x = x - withheld;
+        if (x < 0) {
+            if (std::fabs(x) <= foreign) {
+                r.IncomeTaxCredit[p] = -x + other - foreign;
+            } else {
+                r.IncomeTaxCredit[p] = -kWithholdingKept * x + other - foreign;
+            }
+            r.WithholdingDiscount[p] = -kWithholdingAllowance * x;
+        } else {
+            x = x - prior;
+            const double allowance = RoundToCents(kWithholdingAllowance * withheld);
+            if (x <= 0) {
+                const double d = -kWithholdingAllowance * x;
+                if (d >= allowance) {
+                    r.IncomeTaxCredit[p] = -(x + allowance) - prior + other - foreign;
+                    r.WithholdingDiscount[p] = allowance;
+                } else {
+                    r.IncomeTaxCredit[p] = -kWithholdingKept * x - prior + other - foreign;
+                    r.WithholdingDiscount[p] = d;
+                }
+            } else {
+                const double y = x + prior - other + foreign;
+                if (y > 0) {
+                    r.IncomeTaxDebit[p] = y;
+                } else {
+                    r.IncomeTaxCredit[p] = -y;
+                }
+            }
+        }
+    }
+
+    // 2. Totals.
+    r.IncomeTaxDebitTotal = r.IncomeTaxDebit[0] + r.IncomeTaxDebit[1];
+    r.IncomeTaxCreditTotal = r.IncomeTaxCredit[0] + r.IncomeTaxCredit[1];
+
+    // 3. Late surcharge.
+    if (s.in.LateMonths > 0) {
+        r.LateSurcharge = kLateSurchargePerMonth * r.IncomeTaxDebitTotal * s.in.LateMonths;
+        if (r.IncomeTaxDebitTotal > 0) {
+            r.LateSurchargeShare[kTaxpayer] = r.LateSurcharge * r.IncomeTaxDebit[kTaxpayer] / r.IncomeTaxDebitTotal;
+            r.LateSurchargeShare[kSpouse] = Floor0(r.LateSurcharge - r.LateSurchargeShare[kTaxpayer]);
+        }
+    }
+
+    // 4. and 5.
+    r.StampsAndSurcharges = r.StampTotal[0] + r.StampTotal[1] + r.StampLateSurcharge[0] +
+                            r.StampLateSurcharge[1] + r.LateSurcharge;
+    r.GrandDebit = r.IncomeTaxDebitTotal + r.AdvancePayment[0] + r.AdvancePayment[1] + r.StampsAndSurcharges;
+    r.GrandCredit = r.IncomeTaxCreditTotal;
+}
+
+}  // namespace dz::tax
