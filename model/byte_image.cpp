@@ -11,14 +11,10 @@ QString FieldPath::Name(const char* field) const {
     return QStringLiteral("%1[%2].%3").arg(QLatin1String(group_)).arg(index_ + 1).arg(QLatin1String(field));
 }
 
-void ImageWriter::Real(const char* name, int off, double x) {
-    try {
-        DoubleToReal6(x, b_ + off);
-    } catch (const DataError&) {
-        throw DataError(QStringLiteral("Η τιμή %1 του πεδίου %2 δεν χωράει στο αρχείο της δήλωσης")
-                            .arg(x, 0, 'g', 17)
-                            .arg(path_.Name(name)));
-    }
+void ImageWriter::ThrowOverflow(const char* name, double x) const {
+    throw DataError(QStringLiteral("Η τιμή %1 του πεδίου %2 δεν χωράει στο αρχείο της δήλωσης")
+                        .arg(x, 0, 'g', 17)
+                        .arg(path_.Name(name)));
 }
 
 }  // namespace dz

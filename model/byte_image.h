@@ -64,7 +64,10 @@ public:
         b_[off] = x ? 1 : 0;
         if (x) b_[off + 1] = '*';
     }
-    void Real(const char* name, int off, double x);
+    void Real(const char* name, int off, double x) {
+        if (!TryDoubleToReal6(x, b_ + off)) [[unlikely]]
+            ThrowOverflow(name, x);
+    }
     template <size_t N>
     void Flags(const char*, int off, const std::array<uint8_t, N>& x) { std::memcpy(b_ + off, x.data(), N); }
     template <int N>
@@ -75,6 +78,7 @@ public:
     }
 
 private:
+    [[noreturn]] void ThrowOverflow(const char* name, double x) const;
     uint8_t* b_;
     FieldPath path_;
 };

@@ -88,7 +88,6 @@ void AssignText(char* data, uint8_t& size, int maxSize, QStringView text, int ca
     const int bad = Encode(text, buffer, std::min(capacity, maxSize), &written);
     if (bad >= 0) ThrowUnencodable(text, bad, field);
     std::memcpy(data, buffer, written);
-    std::memset(data + written, 0, maxSize - written);
     size = static_cast<uint8_t>(written);
 }
 

@@ -28,13 +28,15 @@ struct FixedText {
     bool empty() const { return size == 0; }
     QString ToString() const { return DecodeWin1253(data.data(), size); }
     std::string_view Bytes() const { return {data.data(), size}; }
+    // Bytes after `size` are not part of the text and may hold anything.
     void AssignBytes(const char* bytes, int count) {
         size = static_cast<uint8_t>(count < N ? count : N);
-        std::memcpy(data.data(), bytes, size);
-        std::memset(data.data() + size, 0, N - size);
+        if (size) std::memcpy(data.data(), bytes, size);
     }
-    void Clear() { AssignBytes(nullptr, 0); }
-    friend bool operator==(const FixedText&, const FixedText&) = default;
+    void Clear() { size = 0; }
+    friend bool operator==(const FixedText& a, const FixedText& b) {
+        return a.size == b.size && std::memcmp(a.data.data(), b.data.data(), a.size) == 0;
+    }
 };
 
 // Stores `text` cut to `capacity` characters (as gathering a window does). A character
