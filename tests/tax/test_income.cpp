@@ -12,11 +12,14 @@ struct IncomeCase {
     int person;
     double expected;
 };
+void PrintTo(const IncomeCase& c, std::ostream* os) { *os << c.name; }
+
 
 class IncomeTest : public ::testing::TestWithParam<IncomeCase> {};
 
 TEST_P(IncomeTest, Value) {
     const IncomeCase& c = GetParam();
+    SCOPED_TRACE(c.name);
     Declaration d(c.amounts, c.ticked);
     const ResultSet& r = d.Run();
     EXPECT_NEAR((r.*c.field)[c.person], c.expected, kCent);
