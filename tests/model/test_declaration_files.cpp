@@ -134,3 +134,48 @@ TEST(DeclarationIndex, RecognisesDeclarationFileNames) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DeclarationIndex, ListsReadableDeclarationsOfOneKindAndNamesTheDamagedOnes) {
+    dz::test::TestFolder folder;
+    dz::E1Image image{};
+    auto write = [&](const char* name, const char* afm, const char* surname, const char* first, int size = 6991) {
+        dz::E1Declaration d;
+        dz::AssignCut(d.Afm, QString::fromUtf8(afm), "Afm");
+        dz::AssignCut(d.Surname, QString::fromUtf8(surname), "Surname");
+        dz::AssignCut(d.FirstName, QString::fromUtf8(first), "FirstName");
+        dz::EncodeE1(d, image.data());
+        QByteArray bytes(reinterpret_cast<const char*>(image.data()), image.size());
+        bytes.resize(size, '\0');
+        folder.writeFile(QStringLiteral("Tables/") + name, bytes);
+    };
+    write("E1123456783.dta", "123456783", "Παππάς", "Νίκος");
+    write("E1.dta", "", "Χωρίς;ΑΦΜ", "Άννα");
+    write("E1999.dta", "999", "Κοντός", "Ίων", 100);
+    write("E2123456783.dta", "123456783", "Ενοικιαστής", "Α", 7620);
+    write("XE1.txt", "1", "Όχι", "δήλωση");
+    folder.makeFolder("Tables/E1777.dta");
+
+    dz::IndexListing e1 = dz::ListDeclarations(dz::DeclarationKind::E1);
+    std::sort(e1.entries.begin(), e1.entries.end(), [](auto& a, auto& b) { return a.fileAfm < b.fileAfm; });
+    ASSERT_EQ(e1.entries.size(), 2u);
+    EXPECT_EQ(e1.entries[0].surname, QStringLiteral("Χωρίς;ΑΦΜ")) << "a ';' stays inside its cell";
+    EXPECT_EQ(e1.entries[0].afm, QString());
+    EXPECT_EQ(e1.entries[1].firstName, QStringLiteral("Νίκος"));
+    e1.unreadable.sort();
+    EXPECT_EQ(e1.unreadable, (QStringList{"E1777.dta", "E1999.dta"}));
+
+    const dz::IndexListing e2 = dz::ListDeclarations(dz::DeclarationKind::E2);
+    ASSERT_EQ(e2.entries.size(), 1u);
+    EXPECT_EQ(e2.entries[0].surname, QStringLiteral("Ενοικιαστής"));
+}
+
+TEST(DeclarationIndex, NoTablesFolderListsNothing) {
+    dz::test::TestFolder folder;
+    const dz::IndexListing listing = dz::ListDeclarations(dz::DeclarationKind::E1);
+    EXPECT_TRUE(listing.entries.empty());
+    EXPECT_TRUE(listing.unreadable.isEmpty());
+}
+
+}  // namespace
