@@ -72,7 +72,7 @@ double CarBase(int c) {
 
 Pair CarPresumption(const CarInput& car) {
     double presumption = CarBase(RoundCarCc(car.Cc)) * CarAgeFactor(car.FirstYear) * car.Months / kMonthsInYear;
-    if (car.ReductionCode >= 1 && car.ReductionCode <= 3) presumption = 0;
+    if (car.ReductionCode >= kCarReductionFirst && car.ReductionCode <= kCarReductionLast) presumption = 0;
     const double amount = car.SharePercent / 100 * presumption;
     return car.ForSpouse ? Pair{0, amount} : Pair{amount, 0};
 }

@@ -152,6 +152,9 @@ inline constexpr std::array<CarBracket, 5> kCarBase = {{
 }};
 inline constexpr int kCarRoundTo = 100;  // capacity rounded to hundreds, 50 rounds down
 inline constexpr int kCarRoundHalf = 50;
+// Reduction codes of a car (disabled owner, pensioner's customs exemption, antique) cancel it.
+inline constexpr int kCarReductionFirst = 1;
+inline constexpr int kCarReductionLast = 3;
 
 // Age factors by first-registration year (0 = not given).
 struct AgeBand {
