@@ -14,7 +14,7 @@ struct ComputeRequest {
     tax::ClearanceInputs Inputs;
 };
 
-// Reads the input object of cli-contract.md (`amounts`, `ticked`, `married`, `lateMonths`,
+// Reads the input object of `dovazez-cli compute` (`amounts`, `ticked`, `married`, `lateMonths`,
 // the fee flags, `luxury`). Throws dz::DataError naming the key or code on bad input.
 // Unknown top-level keys are reported through `warning` (if given) and otherwise ignored.
 ComputeRequest ParseComputeRequest(const QByteArray& json, QByteArray* warning = nullptr);

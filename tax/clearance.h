@@ -5,7 +5,7 @@
 
 namespace dz::tax {
 
-// Runs every step of Parts 2.1, 2.2 and 2.4 to 2.10 once. Resets `results` first, may set
+// Runs every step of the clearance once, in order. Resets `results` first, may set
 // `inputs.Married` (spouse with domestic income) and writes codes 709 and 710 of `codes`
 // (unless the declaration is empty). Allocates nothing.
 void ComputeClearance(CodeTable& codes, ClearanceInputs& inputs, ResultSet& results);
