@@ -1,0 +1,75 @@
+// Key, focus and text plumbing shared by the entry fields TEditInt, TEditReal and TEditAFM.
+#include "controls/edit_field.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+namespace dz {
+namespace {
+
+// Focus changes that do not move the window's focused control.
+bool MovesFocusedControl(Qt::FocusReason reason) {
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+// The character a key types, or a null QChar for keys that type none (arrows, Delete, Ctrl+V).
+QChar TypedCharacter(const QKeyEvent* event) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return {};
+    const QString text = event->text();
+    if (text.isEmpty()) return {};
+    const QChar c = text.at(0);
+    if (c.unicode() == 0x7F) return {};  // Delete edits but types nothing
+    if (c.unicode() < 0x20 && c.unicode() != 0x08 && c.unicode() != 0x0D && c.unicode() != 0x1B) return {};
+    return c;
+}
+
+}  // namespace
+
+EditField::EditField(QWidget* parent) : QLineEdit(parent) {
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { TextChanged(text); });
+}
+
+void EditField::TextChanged(const QString&) { emit changed(); }
+
+void EditField::Left() { emit exited(); }
+
+void EditField::keyPressEvent(QKeyEvent* event) {
+    event->ignore();
+    emit keyDown(event);
+    if (event->isAccepted()) return;
+
+    const QChar typed = TypedCharacter(event);
+    if (!typed.isNull()) {
+        if (!AcceptsCharacter(typed)) {
+            // Refused: it never reaches the text. Enter and Escape still travel up to the
+            // window (default and cancel buttons), as the line edit itself would let them.
+            if (typed.unicode() == 0x0D || typed.unicode() == 0x1B) event->ignore();
+            else event->accept();
+            return;
+        }
+        event->ignore();
+        emit keyPressed(event);
+        if (event->isAccepted()) return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void EditField::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (MovesFocusedControl(event->reason())) Entered();
+}
+
+void EditField::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (MovesFocusedControl(event->reason())) Left();
+}
+
+QString InvalidIntegerText(const QString& text) {
+    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+}
+
+QString InvalidFloatText(const QString& text) {
+    return QStringLiteral("'%1' is not a valid floating point value").arg(text);
+}
+
+}  // namespace dz

@@ -1,0 +1,57 @@
+// The events that every entry field gives its window: OnChange, OnExit, OnKeyDown, OnKeyPress.
+#pragma once
+#include <QLineEdit>
+
+class QFocusEvent;
+class QKeyEvent;
+
+namespace dz {
+
+// The common ground of TEditInt, TEditReal and TEditAFM: a QLineEdit whose key, focus and text
+// events pass through the field's own handling first and then reach the window as signals
+// named after the form descriptions' events.
+//
+// Key events arrive in two steps, a key-down and a character event:
+//   1. `keyDown(event)` for every key pressed (OnKeyDown: `event->key()`, `event->modifiers()`).
+//   2. When the key types a character (a printable character or Backspace, Enter, Escape; not
+//      with Ctrl or Meta held): the field's character filter; a character it lets through is
+//      then announced with `keyPressed(event)` (OnKeyPress: the character is `event->text()`)
+//      and goes into the text. A character the filter refuses never reaches the text.
+// In both signals the event arrives *ignored*: a handler that takes the key for itself
+// (moves the focus on Enter, swallows a character) calls `event->accept()`, and the field
+// then does nothing more with it. Keys without a character
+// (arrows, Home, Delete, Ctrl shortcuts such as Ctrl+V) always go on to the line edit.
+//
+// Entering and leaving: `Entered()` and `Left()` run when the focus moves into or out of the
+// field. A window losing activation (a message box or another program in front) or a pop-up
+// menu opening is not leaving the field: only a change of the window's focused control is.
+class EditField : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit EditField(QWidget* parent = nullptr);
+
+signals:
+    void changed();                     // OnChange: after the field has taken the new text
+    void exited();                      // OnExit: the field was left (after its own handling)
+    void keyDown(QKeyEvent* event);     // OnKeyDown
+    void keyPressed(QKeyEvent* event);  // OnKeyPress
+
+protected:
+    // The character filter of the kind; `typed` is never a Ctrl or Meta combination.
+    virtual bool AcceptsCharacter(QChar typed) const { return true; }
+    // The text changed by any means (typing, pasting, setText). Default: raise OnChange.
+    virtual void TextChanged(const QString& text);
+    // The field was entered / left (not by window activation or pop-up menus).
+    virtual void Entered() {}
+    virtual void Left();  // default: raise OnExit
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
+// The texts that report a conversion error.
+QString InvalidIntegerText(const QString& text);  // "'1-2' is not a valid integer value"
+QString InvalidFloatText(const QString& text);    // "'-' is not a valid floating point value"
+
+}  // namespace dz
