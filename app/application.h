@@ -1,0 +1,18 @@
+// The application object: its title and the general error handler for every event handler.
+#pragma once
+#include <QApplication>
+
+namespace dz {
+
+// The application-wide error handler: an error that escapes any event handler
+// (a field's exit handler, a key handler) is shown in one error box and the program goes on.
+// Commands catch their own errors first (RunCommand); this is the net under everything else.
+class Application : public QApplication {
+    Q_OBJECT
+public:
+    static const QString kTitle;  // "DOVAZEZ 2015"
+    Application(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+}  // namespace dz

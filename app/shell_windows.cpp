@@ -1,0 +1,14 @@
+// The registry of the windows that the main window's commands open (filled by later issues).
+#include "app/shell_windows.h"
+
+namespace dz {
+
+ShellWindows DefaultShellWindows() {
+    ShellWindows windows;
+    // Register each window here when it exists, for example:
+    //   windows.newE1 = [](QWidget* parent) -> QWidget* { return new TfiE1(parent); };
+    //   windows.newVersion = [](QWidget* parent) { TfiNewVer dialog(parent); dialog.exec(); };
+    return windows;
+}
+
+}  // namespace dz

@@ -1,0 +1,63 @@
+// The one wrapper for message boxes: Greek Yes/No/OK boxes, and a test hook that scripts the answers.
+#pragma once
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <initializer_list>
+
+#include "model/dialogs.h"
+
+class QWidget;
+
+namespace dz {
+
+// The program's message boxes. Every question, notice and error text that a window shows goes
+// through here (engineering notes, habit 6), so that tests can answer it without a modal box.
+//
+// Test hook: once `ScriptAnswers` has been called, no box is shown at all until `StopScript`:
+// questions take the next scripted answer (a question with no answer left counts as No and is
+// counted in `UnansweredQuestions`), notices and errors are only recorded. `ShownTexts` records
+// the text of every box, scripted or real, in order. `ScriptedDialogs` does both for one scope.
+class UserDialogs : public Dialogs {
+public:
+    // The title of every box: the application title of start-up.
+    static const QString kTitle;
+    static const QString kYes;  // "Ναι"
+    static const QString kNo;   // "Όχι"
+    static const QString kOk;   // "OK"
+
+    // A question with the answers Yes ("Ναι") and No ("Όχι"); true for Yes. Escape is No.
+    bool AskYesNo(const QString& text) override;
+    // A notice with an OK button.
+    void Inform(const QString& text) override;
+    // An error text (the general error handler's box) with an OK button.
+    void ShowError(const QString& text);
+
+    // --- test hook ---
+    static void ScriptAnswers(std::initializer_list<bool> answers);
+    static void ScriptAnswers(const QList<bool>& answers);
+    static void StopScript();  // back to real boxes; forgets answers left over
+    static bool Scripted();
+    static int PendingAnswers();
+    static int UnansweredQuestions();
+    static QStringList ShownTexts();
+    static void ClearShownTexts();
+
+private:
+    static QWidget* BoxParent();
+};
+
+// The process-wide instance that every window uses.
+UserDialogs& AppDialogs();
+
+// For tests: scripted answers for one scope; starts with an empty record of shown texts.
+class ScriptedDialogs {
+public:
+    explicit ScriptedDialogs(std::initializer_list<bool> answers = {});
+    ~ScriptedDialogs();
+    ScriptedDialogs(const ScriptedDialogs&) = delete;
+    ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
+    void answers(std::initializer_list<bool> more);  // adds answers to the queue
+};
+
+}  // namespace dz
