@@ -56,12 +56,16 @@ void EditField::keyPressEvent(QKeyEvent* event) {
 
 void EditField::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    if (MovesFocusedControl(event->reason())) Entered();
+    if (entered_) return;  // back from another window or a pop-up menu
+    entered_ = true;
+    Entered();
 }
 
 void EditField::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (MovesFocusedControl(event->reason())) Left();
+    if (!entered_ || !MovesFocusedControl(event->reason())) return;
+    entered_ = false;
+    Left();
 }
 
 QString InvalidIntegerText(const QString& text) {

@@ -22,9 +22,11 @@ namespace dz {
 // then does nothing more with it. Keys without a character
 // (arrows, Home, Delete, Ctrl shortcuts such as Ctrl+V) always go on to the line edit.
 //
-// Entering and leaving: `Entered()` and `Left()` run when the focus moves into or out of the
-// field. A window losing activation (a message box or another program in front) or a pop-up
-// menu opening is not leaving the field: only a change of the window's focused control is.
+// Entering and leaving: `Entered()` and `Left()` run when the field becomes, and stops being,
+// the window's focused control. A window losing activation (a message box or another program
+// in front) or a pop-up menu opening is not leaving the field; a field that first receives
+// the focus through the window's activation (the next field, after an error box that leaving
+// the previous one showed) is entered then.
 class EditField : public QLineEdit {
     Q_OBJECT
 public:
@@ -48,6 +50,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    bool entered_ = false;  // between Entered() and Left()
 };
 
 // The texts that report a conversion error.

@@ -16,6 +16,10 @@
 #include "controls/edit_afm.h"
 #include "controls/edit_int.h"
 #include "controls/edit_real.h"
+#include "gui_helpers.h"
+
+// Readable texts in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace dz {
 namespace {
@@ -96,6 +100,7 @@ class IntTypingTest : public ::testing::TestWithParam<IntTyping> {};
 
 TEST_P(IntTypingTest, TypedKeysGiveTextAndValue) {
     const IntTyping& c = GetParam();
+    SCOPED_TRACE(c.name);
     ScriptedDialogs dialogs;
     FieldWindow<TEditInt> w;
     ASSERT_TRUE(w.active);
@@ -232,6 +237,7 @@ class RealSetValueTest : public ::testing::TestWithParam<RealSetValue> {};
 
 TEST_P(RealSetValueTest, ShowsAmountTextAndValueAsShown) {
     const RealSetValue& c = GetParam();
+    SCOPED_TRACE(c.name);
     ScriptedDialogs dialogs;
     TEditReal field;
     field.SetValue(999);  // a previous value that must not survive
@@ -267,6 +273,7 @@ class RealTypingTest : public ::testing::TestWithParam<RealTyping> {};
 
 TEST_P(RealTypingTest, TypedKeysGiveTextAndValue) {
     const RealTyping& c = GetParam();
+    SCOPED_TRACE(c.name);
     ScriptedDialogs dialogs;
     FieldWindow<TEditReal> w;
     ASSERT_TRUE(w.active);
@@ -306,6 +313,7 @@ class RealLeavingTest : public ::testing::TestWithParam<RealLeaving> {};
 
 TEST_P(RealLeavingTest, LeavingShowsAmountTextAndKeepsValueUnrounded) {
     const RealLeaving& c = GetParam();
+    SCOPED_TRACE(c.name);
     ScriptedDialogs dialogs;
     FieldWindow<TEditReal> w;
     ASSERT_TRUE(w.active);
@@ -504,6 +512,38 @@ TEST(EditReal, AnotherWindowInFrontIsNotLeavingTheField) {
     EXPECT_EQ(exits.count(), 1);
 }
 
+TEST(EditReal, NextFieldIsEnteredAfterTheErrorBoxOfLeavingThePreviousOne) {
+    UserDialogs::StopScript();  // a real box this time
+    UserDialogs::ClearShownTexts();
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* first = new TEditReal(&window);
+    auto* second = new TEditReal(&window);
+    layout->addWidget(first);
+    layout->addWidget(second);
+    second->SetValue(1234.5);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    first->setFocus(Qt::TabFocusReason);
+    TypeText(first, "-");
+    bool boxShown = false;
+    test::WhenModal([&](QWidget* box) {
+        boxShown = true;
+        box->close();
+    });
+    QTest::keyClick(first, Qt::Key_Tab);  // the box runs inside the focus change
+    EXPECT_TRUE(boxShown);
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(QApplication::focusWidget(), second);
+    EXPECT_EQ(second->text(), "1234,50");
+    EXPECT_EQ(second->selectedText(), "1234,50");
+    EXPECT_EQ(first->text(), "-");
+    EXPECT_EQ(UserDialogs::ShownTexts(), QStringList{FloatError("-")});
+    UserDialogs::ClearShownTexts();
+}
+
 // ---------------------------------------------------------------- TEditAFM
 
 struct AfmLeaving {
@@ -516,6 +556,7 @@ class AfmLeavingTest : public ::testing::TestWithParam<AfmLeaving> {};
 
 TEST_P(AfmLeavingTest, ChecksAfterTheWindowsOnExit) {
     const AfmLeaving& c = GetParam();
+    SCOPED_TRACE(c.name);
     ScriptedDialogs dialogs;
     FieldWindow<TEditAFM> w;
     ASSERT_TRUE(w.active);
