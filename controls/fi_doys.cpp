@@ -1,6 +1,7 @@
 // TfiDOYS: the tax-office pick list with its quick search and sort choice.
 #include "controls/fi_doys.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QFile>
 #include <QGroupBox>

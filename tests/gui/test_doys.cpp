@@ -271,7 +271,6 @@ protected:
         QApplication::setActiveWindow(dialog.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
         grid = dialog->sgDoys();
-        grid->setFocus();
     }
     void WriteList(const QString& relative = QStringLiteral("WParams/Doys.txt")) {
         folder.writeFile(relative, Win1253(kDoysFile));
@@ -300,6 +299,7 @@ TEST_F(DoysDialogTest, ShowsTheFileInItsOrder) {
                                               {QStringLiteral("ΒΟΛΟΥ"), "100"},
                                               {QStringLiteral("ΠΑΤΡΩΝ"), "3321"}}));
     EXPECT_EQ(grid->currentRow(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), grid);  // typing goes to the list at once
     EXPECT_EQ(dialog->SortIndex(), 0);
     EXPECT_EQ(dialog->rgIndexSelect()->title(), QStringLiteral("Ταξινόμιση"));
 }
