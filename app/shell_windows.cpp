@@ -1,10 +1,16 @@
 // The registry of the windows that the main window's commands open (filled by later issues).
 #include "app/shell_windows.h"
 
+#include "e1/fi_fast_dil.h"
+
 namespace dz {
 
 ShellWindows DefaultShellWindows() {
     ShellWindows windows;
+    windows.fastEntry = [](QWidget* parent) {
+        TfiFastDil dialog(parent);
+        dialog.exec();
+    };
     // Register each window here when it exists, for example:
     //   windows.newE1 = [](QWidget* parent) -> QWidget* { return new TfiE1(parent); };
     //   windows.newVersion = [](QWidget* parent) { TfiNewVer dialog(parent); dialog.exec(); };

@@ -1,0 +1,188 @@
+// The short declaration window: personal fields, the code list, the yes/no boxes and its buttons.
+#include "e1/fi_fast_dil.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/fi_entypa_list.h"
+#include "app/run_command.h"
+#include "app/user_dialogs.h"
+#include "clearance/fi_eka.h"
+#include "controls/edit_afm.h"
+#include "e1/code_list_editor.h"
+#include "model/declaration_file.h"
+#include "tax/clearance.h"
+
+namespace dz {
+namespace {
+
+QString ThreeDigits(int code) { return QStringLiteral("%1").arg(code, 3, 10, QLatin1Char('0')); }
+
+const char* const kResidenceRows[] = {"1η Κατοικία", "2η Κατοικία", "3η Κατοικία"};
+
+}  // namespace
+
+TfiFastDil::TfiFastDil(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("fiFastDil"));
+    setWindowTitle(QStringLiteral("Σύντομη δήλωση με κωδικούς"));
+    setFixedSize(705, 694);
+    ClearDeclaration(declaration_);
+
+    // Personal panel.
+    edAFM = new TEditAFM(this);
+    edAFM->setObjectName(QStringLiteral("edAFM"));
+    edAFM->setMaxLength(12);
+    edBigName = new QLineEdit(this);
+    edBigName->setObjectName(QStringLiteral("edBigName"));
+    edBigName->setMaxLength(40);
+    edBigName->installEventFilter(this);
+    cbMarried = new QCheckBox(QStringLiteral("Έγγαμος"), this);
+    cbMarried->setObjectName(QStringLiteral("cbMarried"));
+    auto* personal = new QHBoxLayout;
+    personal->addWidget(new QLabel(QStringLiteral("Α.Φ.Μ."), this));
+    personal->addWidget(edAFM);
+    personal->addWidget(new QLabel(QStringLiteral("ΕΠΩΝΥΜΟ"), this));
+    personal->addWidget(edBigName, 1);
+    personal->addWidget(cbMarried);
+
+    veCodes = new CodeListEditor(this);
+
+    // The yes/no boxes, laid out from the same table that the save and compute rules read.
+    auto* firstPage = new QGroupBox(QStringLiteral("Κωδικοί πρώτης σελίδας"), this);
+    auto* firstGrid = new QGridLayout(firstPage);
+    firstGrid->addWidget(new QLabel(QStringLiteral("Υπόχρεος"), firstPage), 0, 0, 1, 2, Qt::AlignCenter);
+    firstGrid->addWidget(new QLabel(QStringLiteral("Σύζυγος"), firstPage), 0, 2, 1, 2, Qt::AlignCenter);
+    auto* residences = new QGroupBox(QStringLiteral("Κωδικοί πίνακα ιδιοκατοίκησης"), this);
+    auto* residenceGrid = new QGridLayout(residences);
+    residenceGrid->addWidget(new QLabel(QStringLiteral("Μίσθωση / Παραχώρηση"), residences), 0, 1, 1, 4, Qt::AlignCenter);
+    residenceGrid->addWidget(new QLabel(QStringLiteral("Μονοκατοικία"), residences), 0, 5, 1, 2, Qt::AlignCenter);
+    for (int r = 0; r < 3; ++r)
+        residenceGrid->addWidget(new QLabel(QString::fromUtf8(kResidenceRows[r]), residences), r + 1, 0);
+    for (const ShortDeclarationBox& b : ShortDeclarationBoxes()) {
+        QWidget* group = b.group == 0 ? firstPage : residences;
+        auto* box = new QCheckBox(QStringLiteral("NAI"), group);
+        box->setObjectName(QStringLiteral("cbP") + ThreeDigits(b.code));
+        auto* label = new QLabel(ThreeDigits(b.code), group);
+        QGridLayout* grid = b.group == 0 ? firstGrid : residenceGrid;
+        const int column = b.group == 0 ? 2 * b.column : 1 + 2 * b.column;
+        grid->addWidget(label, b.row + 1, column, Qt::AlignRight);
+        grid->addWidget(box, b.row + 1, column + 1);
+        boxes_[b.code] = box;
+    }
+    auto* right = new QVBoxLayout;
+    right->addWidget(firstPage);
+    right->addWidget(residences);
+    right->addStretch();
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(veCodes, 1);
+    middle->addLayout(right);
+
+    btOpen = new QPushButton(QStringLiteral("Άνοιγμα"), this);
+    btSave = new QPushButton(QStringLiteral("Αποθήκευση"), this);
+    btEka = new QPushButton(QStringLiteral("Εκκαθάριση Φόρου"), this);
+    btClose = new QPushButton(QStringLiteral("Έξοδος"), this);
+    btOpen->setObjectName(QStringLiteral("btOpen"));
+    btSave->setObjectName(QStringLiteral("btSave"));
+    btEka->setObjectName(QStringLiteral("btEka"));
+    btClose->setObjectName(QStringLiteral("btClose"));
+    for (QPushButton* b : {btOpen, btSave, btEka, btClose}) b->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btOpen);
+    buttons->addWidget(btSave);
+    buttons->addWidget(btEka);
+    buttons->addStretch();
+    buttons->addWidget(btClose);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(personal);
+    layout->addLayout(middle, 1);
+    layout->addLayout(buttons);
+
+    connect(btOpen, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { OpenClick(); }); });
+    connect(btSave, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { SaveClick(); }); });
+    connect(btEka, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { EkaClick(); }); });
+    connect(btClose, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QCheckBox* TfiFastDil::box(int code) const {
+    const auto it = boxes_.find(code);
+    return it == boxes_.end() ? nullptr : it->second;
+}
+
+std::set<int> TfiFastDil::TickedCodes() const {
+    std::set<int> ticked;
+    for (const auto& [code, box] : boxes_)
+        if (box->isChecked()) ticked.insert(code);
+    return ticked;
+}
+
+void TfiFastDil::OpenClick() {
+    TfiEntypaList index(this);
+    index.FillIndex(DeclarationKind::E1);
+    if (index.exec() != QDialog::Accepted) return;
+    OpenDeclaration(index.SelectedAfm());
+}
+
+void TfiFastDil::OpenDeclaration(const QString& afm) {
+    veCodes->Clear();
+    for (auto& [code, box] : boxes_) box->setChecked(false);
+    const auto image = ReadDeclarationImage(DeclarationKind::E1, afm);
+    if (!image) return;
+    std::copy(image->begin(), image->end(), reinterpret_cast<char*>(base_.data()));
+    DecodeE1(base_.data(), declaration_);
+    cbMarried->setChecked(declaration_.Married);
+    edBigName->setText(declaration_.Surname.ToString());
+    edAFM->setText(declaration_.Afm.ToString());
+    const ShortDeclarationView view = ShowShortDeclaration(declaration_);
+    for (int code : view.ticked) boxes_[code]->setChecked(true);
+    veCodes->SetRows(view.rows);
+}
+
+void TfiFastDil::SaveClick() {
+    GatherShortDeclaration(edAFM->text(), edBigName->text(), cbMarried->isChecked(), TickedCodes(), veCodes->Rows(),
+                           declaration_);
+    E1Image image = base_;
+    EncodeE1Over(declaration_, image.data());
+    if (WriteDeclarationImage(DeclarationKind::E1, declaration_.Afm.ToString(),
+                              QByteArray(reinterpret_cast<const char*>(image.data()), image.size()),
+                              AppDialogs()) == SaveOutcome::Written)
+        base_ = image;
+}
+
+void TfiFastDil::EkaClick() {
+    std::vector<CodeRow> rows = veCodes->Rows();
+    CodeTable codes;
+    FillCodeTableFromShort(rows, TickedCodes(), codes);
+    veCodes->SetRows(rows);  // a capped 067/068 now reads 3000
+    tax::ClearanceInputs inputs;  // no late months, no luxury tax, no fee special cases
+    inputs.Married = cbMarried->isChecked();
+    tax::ResultSet results;
+    tax::ComputeClearance(codes, inputs, results);
+    TfiEka eka(results, this);
+    eka.SetHeader({edAFM->text(), edBigName->text(), QString(), {}, {}, {}});
+    eka.exec();
+}
+
+bool TfiFastDil::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == edBigName && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Down) {
+            focusNextChild();
+            return true;
+        }
+        if (key == Qt::Key_Up) {
+            focusPreviousChild();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace dz

@@ -1,0 +1,56 @@
+// The short declaration by codes: a declaration typed as a list of codes and amounts.
+#pragma once
+#include <QDialog>
+#include <map>
+
+#include "e1/short_declaration.h"
+#include "model/e1_declaration.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+namespace dz {
+
+class CodeListEditor;
+class TEditAFM;
+
+class TfiFastDil : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfiFastDil(QWidget* parent = nullptr);
+
+    void OpenClick();
+    void SaveClick();
+    void EkaClick();
+
+    // Opens the declaration of that tax number (what OpenClick does after the index).
+    void OpenDeclaration(const QString& afm);
+
+    const E1Declaration& Declaration() const { return declaration_; }
+    CodeListEditor* codes() const { return veCodes; }
+    QCheckBox* box(int code) const;
+    TEditAFM* afmField() const { return edAFM; }
+    QLineEdit* surnameField() const { return edBigName; }
+    QCheckBox* marriedBox() const { return cbMarried; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::set<int> TickedCodes() const;
+
+    E1Declaration declaration_;
+    E1Image base_{};  // the opened file's bytes: what no field names is written back as it was
+    TEditAFM* edAFM;
+    QLineEdit* edBigName;
+    QCheckBox* cbMarried;
+    CodeListEditor* veCodes;
+    std::map<int, QCheckBox*> boxes_;
+    QPushButton* btOpen;
+    QPushButton* btSave;
+    QPushButton* btEka;
+    QPushButton* btClose;
+};
+
+}  // namespace dz

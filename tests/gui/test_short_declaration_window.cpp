@@ -1,0 +1,160 @@
+// The short declaration window: opening through the index, typing codes, saving, computing.
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/fi_entypa_list.h"
+#include "app/user_dialogs.h"
+#include "clearance/fi_eka.h"
+#include "controls/edit_afm.h"
+#include "e1/code_list_editor.h"
+#include "e1/fi_fast_dil.h"
+#include "gui_helpers.h"
+#include "model/declaration_file.h"
+#include "support/test_folder.h"
+
+namespace dz {
+namespace {
+
+class ShortDeclarationWindowTest : public ::testing::Test {
+protected:
+    // A declaration as the E1 window would save it, with a byte in a reserved range that only
+    // another version of the program might have written.
+    QByteArray SaveE1(const char* afm) {
+        E1Declaration d;
+        AssignCut(d.Afm, QString::fromUtf8(afm), "Afm");
+        AssignCut(d.Surname, QStringLiteral("ΠΑΠΑΣ"), "Surname");
+        AssignCut(d.FirstName, QStringLiteral("ΝΙΚΟΣ"), "FirstName");
+        AssignCut(d.Residence[0].Address, QStringLiteral("ΟΔΟΣ 1"), "Address");
+        d.Car[0].Cc = 1600;
+        d.Codes[0] = {301, 30000};
+        d.Codes[1] = {1, 1};
+        d.Codes[4] = {49, 1234.5};
+        E1Image image{};
+        EncodeE1(d, image.data());
+        image[110] = 0x5A;
+        QByteArray bytes(reinterpret_cast<const char*>(image.data()), image.size());
+        folder.writeFile(DeclarationFileName(DeclarationKind::E1, QString::fromUtf8(afm)), bytes);
+        return bytes;
+    }
+
+    void TypeInCell(TfiFastDil& w, int row, int column, const QString& text) {
+        CodeListEditor* list = w.codes();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the last editor is gone
+        list->setCurrentCell(row, column);
+        list->editItem(list->item(row, column));
+        auto* editor = list->viewport()->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr);
+        for (QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(editor, &press);
+        }
+        QTest::keyClick(editor, Qt::Key_Return);
+    }
+
+    test::TestFolder folder;
+    ScriptedDialogs dialogs;
+};
+
+TEST_F(ShortDeclarationWindowTest, OpensThroughTheIndexWithCodesSortedAndBoxesTicked) {
+    SaveE1("123456783");
+    TfiFastDil w;
+    test::WhenModal([](QWidget* modal) {
+        auto* index = qobject_cast<TfiEntypaList*>(modal);
+        ASSERT_NE(index, nullptr);
+        index->grid()->setCurrentCell(0, 0);
+        index->accept();
+    });
+    w.OpenClick();
+    EXPECT_EQ(w.afmField()->text(), QStringLiteral("123456783"));
+    EXPECT_EQ(w.surnameField()->text(), QStringLiteral("ΠΑΠΑΣ"));
+    EXPECT_EQ(w.codes()->Rows(), (std::vector<CodeRow>{{"049", "1.234,50"}, {"301", "30.000,00"}}));
+    EXPECT_TRUE(w.box(1)->isChecked());
+    EXPECT_FALSE(w.box(2)->isChecked());
+}
+
+TEST_F(ShortDeclarationWindowTest, SavingKeepsWhatTheWindowDoesNotShow) {
+    const QByteArray original = SaveE1("123456783");
+    TfiFastDil w;
+    w.OpenDeclaration("123456783");
+    w.surnameField()->setText(QStringLiteral("ΝΕΟΣ"));
+    w.box(30)->setChecked(true);
+    UserDialogs::ScriptAnswers({true});  // overwrite
+    w.SaveClick();
+    EXPECT_EQ(UserDialogs::ShownTexts().last(), kSaveSucceeded);
+    const QByteArray saved = folder.readFile("Tables/E1123456783.dta");
+    EXPECT_EQ(saved[110], 0x5A) << "a reserved byte of the opened file is written back as it was";
+    E1Declaration back;
+    ASSERT_TRUE(ReadDeclarationFile(u"123456783", back));
+    EXPECT_EQ(back.Surname.ToString(), QStringLiteral("ΝΕΟΣ"));
+    EXPECT_EQ(back.FirstName.ToString(), QStringLiteral("ΝΙΚΟΣ"));
+    EXPECT_EQ(back.Residence[0].Address.ToString(), QStringLiteral("ΟΔΟΣ 1"));
+    EXPECT_EQ(back.Car[0].Cc, 1600);
+    const std::vector<std::pair<int, double>> codes = {{30, 1}, {1, 1}, {49, 1234.5}, {301, 30000}};
+    for (size_t i = 0; i < codes.size(); ++i) {
+        EXPECT_EQ(back.Codes[i].Code, codes[i].first) << "entry " << i;
+        EXPECT_EQ(back.Codes[i].Value, codes[i].second) << "entry " << i;
+    }
+}
+
+TEST_F(ShortDeclarationWindowTest, TypedRowsAreSavedAndDuplicatesRefused) {
+    folder.makeFolder("Tables");
+    TfiFastDil w;
+    w.show();
+    TypeInCell(w, 0, 0, "301");
+    EXPECT_EQ(w.codes()->currentColumn(), 1) << "Enter in the code column moves to the amount";
+    TypeInCell(w, 0, 1, "1234,5");
+    EXPECT_EQ(w.codes()->currentRow(), 1) << "Enter in the amount column goes to a new row";
+    TypeInCell(w, 1, 0, "30a1");  // the letter is refused
+    ASSERT_FALSE(UserDialogs::ShownTexts().isEmpty());
+    EXPECT_EQ(UserDialogs::ShownTexts().last(), CodeListEditor::kDuplicateCode.arg("301"));
+    EXPECT_EQ(w.codes()->item(1, 0)->text(), QString()) << "a code another row holds is refused";
+    TypeInCell(w, 1, 0, "049");
+    TypeInCell(w, 1, 1, "7,5,5");  // a second comma is refused
+    EXPECT_EQ(w.codes()->Rows()[1], (CodeRow{"049", "7,55"}));
+    w.SaveClick();
+    E1Declaration back;
+    ASSERT_TRUE(ReadDeclarationFile(u"", back)) << "an empty tax number saves Tables/E1.dta without a warning";
+    EXPECT_EQ(back.Codes[0].Code, 301);
+    EXPECT_EQ(back.Codes[0].Value, 1234.5);
+    EXPECT_EQ(back.Codes[1].Code, 49);
+}
+
+TEST_F(ShortDeclarationWindowTest, ComputeCapsCodes067And068AndShowsTheClearanceNote) {
+    TfiFastDil w;
+    w.codes()->SetRows({{"301", "20.000,00"}, {"067", "3.500,00"}});
+    w.marriedBox()->setChecked(false);
+    w.afmField()->setText(QStringLiteral("123456783"));
+    w.surnameField()->setText(QStringLiteral("ΠΑΠΑΣ"));
+    EkaHeader header;
+    double salary = -1;
+    test::WhenModal([&](QWidget* modal) {
+        auto* eka = qobject_cast<TfiEka*>(modal);
+        ASSERT_NE(eka, nullptr);
+        header = eka->Header();
+        salary = eka->Results().SalaryIncome[0];
+        eka->close();
+    });
+    w.EkaClick();
+    EXPECT_EQ(w.codes()->Rows()[1].amount, QStringLiteral("3000"));
+    EXPECT_EQ(header.AFM, QStringLiteral("123456783"));
+    EXPECT_EQ(header.BigName, QStringLiteral("ΠΑΠΑΣ"));
+    EXPECT_EQ(header.Address, QString());
+    EXPECT_EQ(salary, 20000.0);
+}
+
+TEST_F(ShortDeclarationWindowTest, BadRowsStopTheComputeWithOneMessage) {
+    TfiFastDil w;
+    w.show();
+    w.codes()->SetRows({{"1-2", "5"}});
+    QTest::mouseClick(w.findChild<QWidget*>("btEka"), Qt::LeftButton);
+    ASSERT_EQ(UserDialogs::ShownTexts().size(), 1);
+    EXPECT_EQ(UserDialogs::ShownTexts().first(), QStringLiteral("'1-2' is not a valid integer value"));
+}
+
+}  // namespace
+}  // namespace dz
