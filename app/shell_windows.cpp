@@ -1,12 +1,15 @@
 // The registry of the windows that the main window's commands open (filled by later issues).
 #include "app/shell_windows.h"
 
+#include "e1/fi_e1_open.h"
 #include "e1/fi_fast_dil.h"
 
 namespace dz {
 
 ShellWindows DefaultShellWindows() {
     ShellWindows windows;
+    windows.newE1 = NewE1Window;
+    windows.loadE1 = OpenE1FromIndex;
     windows.fastEntry = [](QWidget* parent) {
         TfiFastDil dialog(parent);
         dialog.exec();

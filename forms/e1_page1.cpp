@@ -5,7 +5,7 @@
 namespace dz::forms {
 
 FormPage BuildE1Page1() {
-    PageBuilder p(1, QSize(964, 1376), 44);
+    PageBuilder p(1, QSize(964, 1376), 43);
 
     p.Badge(u"Ε1", 150, 110);
     p.Line(u"ΔΗΛΩΣΗ ΦΟΡΟΛΟΓΙΑΣ ΕΙΣΟΔΗΜΑΤΟΣ ΦΟΡΟΛΟΓΙΚΟΥ ΕΤΟΥΣ 2014", TextStyle::Title, 52);
@@ -63,13 +63,15 @@ FormPage BuildE1Page1() {
                 {.caption = u"ΤΗΛΕΦΩΝΟ", .name = "edSyzPhone", .weight = 3, .maxLength = 15},
                 {.caption = u"Α.Μ.Κ.Α.", .name = "edSyzAMKA", .weight = 3, .maxLength = 15}},
                kPerson);
-    p.SideBand(u"ΕΚΠΡΟΣΩΠΟΥ", kPerson + 16);
+    p.SideBand(u"ΕΚΠΡΟΣΩΠΟΥ", 2 * kPerson);
     p.FieldRow({{.caption = u"ΕΠΩΝΥΜΟ - ΟΝΟΜΑ - ΟΝΟΜΑ ΠΑΤΕΡΑ - ΔΙΕΥΘΥΝΣΗ (ΟΔΟΣ-ΑΡΙΘΜΟΣ-ΤΑΧ.ΚΩΔ.-ΣΥΝΟΙΚΙΑ-ΠΟΛΗ "
                             u"Ή ΧΩΡΙΟ) - ΤΗΛΕΦΩΝΟ",
-                 .name = "edEkprosopos", .weight = 14, .maxLength = 80},
-                {.caption = u"ΑΡΙΘ. ΦΟΡΟΛ. ΜΗΤΡΩΟΥ", .name = "edEkprosAFM", .kind = FieldKind::TaxNumber,
-                 .weight = 4, .maxLength = 12}},
-               kPerson + 16);
+                 .name = "edEkprosopos", .maxLength = 80}},
+               kPerson);
+    p.FieldRow({{.caption = u"ΑΡΙΘ. ΦΟΡΟΛ. ΜΗΤΡΩΟΥ", .name = "edEkprosAFM", .kind = FieldKind::TaxNumber,
+                 .weight = 4, .maxLength = 12},
+                {.caption = u"", .weight = 14}},
+               kPerson);
     p.Skip(10);
 
     p.Title(u"ΠΙΝΑΚΑΣ 2. ΠΛΗΡΟΦΟΡΙΑΚΑ ΣΤΟΙΧΕΙΑ");

@@ -10,7 +10,7 @@ constexpr int kAlignLeft = 0x0081;    // Qt::AlignLeft | Qt::AlignVCenter
 constexpr int kAlignCentre = 0x0084;  // Qt::AlignCenter
 constexpr int kTitleHeight = 40;
 constexpr int kHeadHeight = 30;
-constexpr int kPad = 4;           // between a row's rules and its boxes
+constexpr int kPad = 3;           // between a row's rules and its boxes
 constexpr int kTextInset = 10;    // between a rule and a caption
 constexpr int kBoxCaption = 24;   // the caption band at the top of a labelled box
 constexpr int kButtonWidth = 56;
@@ -177,7 +177,7 @@ void PageBuilder::FieldRow(std::initializer_list<FieldCell> cells, int height) {
         AddText({x + 6, y_ + 1, frame.w - 12, kBoxCaption}, Text(cell.caption), TextStyle::BoxCaption, kAlignLeft);
         if (!cell.name.isEmpty()) {
             FormRect input{x + 6, y_ + kBoxCaption, frame.w - 12, height - kBoxCaption - kPad};
-            if (cell.kind == FieldKind::YesNo) input.w = std::min(input.w, kYesNoWidth);
+            if (cell.kind == FieldKind::YesNo) input.w = std::min(input.w, 2 * kYesNoWidth);
             if (!cell.button.isEmpty()) {
                 input.w -= kButtonWidth + 4;
                 FormBox button;

@@ -1,0 +1,166 @@
+// TfiE1: creation, the window's commands, the modified mark and the closing questions.
+#include "e1/fi_e1.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/run_command.h"
+#include "app/user_dialogs.h"
+#include "controls/edit_int.h"
+#include "controls/edit_real.h"
+#include "controls/fi_doys.h"
+#include "e1/e1_texts.h"
+#include "e1/fi_horsepower.h"
+#include "model/declaration_file.h"
+
+namespace dz {
+namespace {
+
+TfiE1::PrintOperation& FormPrint() {
+    static TfiE1::PrintOperation operation;
+    return operation;
+}
+
+TfiE1::PrintOperation& CarsPrint() {
+    static TfiE1::PrintOperation operation;
+    return operation;
+}
+
+}  // namespace
+
+const QString TfiE1::kCaption = QStringLiteral("Δήλωση Φορολογίας Εισοδήματος (Ε1)");
+
+void TfiE1::SetFormPrint(PrintOperation operation) { FormPrint() = std::move(operation); }
+void TfiE1::SetCarsPrint(PrintOperation operation) { CarsPrint() = std::move(operation); }
+
+TfiE1::TfiE1(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("fiE1"));
+    setWindowTitle(kCaption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    ClearDeclaration(declaration_);
+
+    pcPages = new QTabWidget(this);
+    pcPages->setObjectName(QStringLiteral("pcPages"));
+    pcPages->setDocumentMode(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(pcPages);
+
+    for (int page = 0; page < kFormPages; ++page) BuildFormPage(page);
+    BuildSpecialCases();
+
+    const auto command = [this](const char* name, const QString& caption, void (TfiE1::*handler)()) {
+        auto* action = new QAction(caption, this);
+        action->setObjectName(QLatin1String(name));
+        if (handler) OnTriggered(action, this, [this, handler] { (this->*handler)(); });
+        return action;
+    };
+    miEka2003 = command("miEka2003", QStringLiteral("Εκκαθάριση"), &TfiE1::miEka2003Click);
+    miSave = command("miSave", QStringLiteral("Αποθήκευση"), &TfiE1::miSaveClick);
+    miPrint = command("miPrint", QStringLiteral("Εκτύπωση"), &TfiE1::miPrintClick);
+    miPreview = command("miPreview", QStringLiteral("Προεπισκόπηση "), nullptr);
+    miPrint->setEnabled(static_cast<bool>(FormPrint()));
+    if (QWidget* cars = Control(QStringLiteral("btPrintAuto"))) cars->setEnabled(static_cast<bool>(CarsPrint()));
+
+    ConnectEditing();
+    ConnectPresumptions();
+    connect(pcPages, &QTabWidget::currentChanged, this, [this](int index) { FocusOnPage(index); });
+
+    // The main window gives the window the focus: it goes to the tax office of page 1.
+    setFocusProxy(Control(QStringLiteral("edDoy")));
+    Control(QStringLiteral("edDoy"))->setFocus();
+    pcPages->setCurrentIndex(0);
+    for (QScrollArea* page : sbPages) page->verticalScrollBar()->setValue(0);
+    modified_ = false;
+}
+
+TfiE1::~TfiE1() = default;
+
+QWidget* TfiE1::CodeControl(int code) const { return CodeTable::IsCode(code) ? byCode_[code] : nullptr; }
+
+double TfiE1::AmountOf(const QString& name) const {
+    const auto* field = ControlAs<TEditReal>(name);
+    return field ? field->Value() : 0.0;
+}
+
+int TfiE1::IntegerOf(const QString& name) const {
+    const auto* field = ControlAs<TEditInt>(name);
+    return field ? field->Value() : 0;
+}
+
+bool TfiE1::TickedOf(const QString& name) const {
+    const auto* box = ControlAs<QCheckBox>(name);
+    return box && box->isChecked();
+}
+
+QString TfiE1::TextOf(const QString& name) const {
+    const auto* field = ControlAs<QLineEdit>(name);
+    return field ? field->text() : QString();
+}
+
+void TfiE1::miSaveClick() {
+    if (TextOf(QStringLiteral("edAFM")).isEmpty()) AppDialogs().Inform(e1::kNoAfmWarning);
+    GatherDeclaration();
+    WriteDeclarationFile(declaration_, AppDialogs());
+    // Also when the user kept the file that was there: the question was answered.
+    modified_ = false;
+}
+
+void TfiE1::miPrintClick() {
+    if (!FormPrint()) return;
+    GatherDeclaration();
+    FormPrint()(*this);
+}
+
+void TfiE1::btPrintAutoClick() {
+    if (CarsPrint()) CarsPrint()(*this);
+}
+
+void TfiE1::Button1Click() {
+    TfiHorsePower table(this);
+    table.exec();
+}
+
+void TfiE1::sbDOYClick() {
+    if (const auto office = TfiDOYS::Pick(this)) {
+        auto* field = ControlAs<QLineEdit>(QStringLiteral("edDoy"));
+        if (field->text() != *office) modified_ = true;
+        field->setText(*office);
+    }
+}
+
+void TfiE1::sbLastDOYClick() {
+    if (const auto office = TfiDOYS::Pick(this)) {
+        auto* field = ControlAs<QLineEdit>(QStringLiteral("edLastDoy"));
+        if (field->text() != *office) modified_ = true;
+        field->setText(*office);
+    }
+}
+
+void TfiE1::EscapeClose() {
+    if (modified_ && !AppDialogs().AskYesNo(e1::kEscapeQuestion)) return;
+    close();
+}
+
+void TfiE1::closeEvent(QCloseEvent* event) {
+    if (modified_ && AppDialogs().AskYesNo(e1::kCloseQuestion)) {
+        try {
+            miSaveClick();
+        } catch (...) {
+            // A save that failed keeps the window and its changes.
+            ShowCurrentException(this);
+            event->ignore();
+            return;
+        }
+    }
+    closing_ = true;
+    event->accept();
+}
+
+}  // namespace dz

@@ -1,0 +1,151 @@
+// TfiE1: the E1 entry window, the four form pages with a control over every box, and the special cases.
+#pragma once
+#include <QHash>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "forms/form_page.h"
+#include "model/code_table.h"
+#include "model/e1_codes.h"
+#include "model/e1_declaration.h"
+#include "tax/result_set.h"
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+class QTabWidget;
+class QToolButton;
+
+namespace dz {
+
+class TEditInt;
+class TEditReal;
+class TEditAFM;
+
+class TfiE1 : public QWidget {
+    Q_OBJECT
+public:
+    static const QString kCaption;          // "Δήλωση Φορολογίας Εισοδήματος (Ε1)"
+    static constexpr int kPageCount = 5;    // four form pages and the special cases
+    static constexpr int kFormPages = 4;
+    static constexpr int kWheelStep = 6;    // pixels per wheel notch
+    static constexpr int kCtrlPageStep = 50;
+    static constexpr int kCtrlEndPosition = 400;
+
+    // The print of the form and of the cars list belong to the print dialogs; until they are
+    // set, "miPrint" and btPrintAuto stay disabled. The form print runs after GatherDeclaration;
+    // the cars print shows its printer dialog, then calls GatherDeclaration itself.
+    using PrintOperation = std::function<void(TfiE1& window)>;
+    static void SetFormPrint(PrintOperation operation);
+    static void SetCarsPrint(PrintOperation operation);
+
+    // FormCreate: clears the record, builds the pages (drawing a missing page picture into
+    // WParams), shows page 0 scrolled to the top, not modified. The window deletes itself when
+    // it closes.
+    explicit TfiE1(QWidget* parent = nullptr);
+    ~TfiE1() override;
+
+    // The declaration record of this window: filled by GatherDeclaration, shown by ShowDeclaration.
+    E1Declaration& Declaration() { return declaration_; }
+    const E1Declaration& Declaration() const { return declaration_; }
+
+    // Window to record. A value that its field cannot hold is a DataError and nothing changes,
+    // neither the record nor the window; more than 150 filled codes keeps the first 150 and
+    // says so.
+    void GatherDeclaration();
+    // Record to window.
+    void ShowDeclaration();
+    // The code table from the code controls, and the six fee flags into `inputs`.
+    void FillCodeTable(CodeTable& codes, tax::ClearanceInputs& inputs) const;
+
+    bool Modified() const { return modified_; }
+    void SetModified(bool modified) { modified_ = modified; }
+
+    // Commands (their QActions call these through the general error handler).
+    void miSaveClick();
+    void miPrintClick();
+    void miEka2003Click();
+    void btPrintAutoClick();
+    void Button1Click();
+    void sbDOYClick();
+    void sbLastDOYClick();
+
+    // The computation's inputs as the compute command sets them from the window.
+    void ComputeInputs(CodeTable& codes, tax::ClearanceInputs& inputs) const;
+
+    // Controls by component name ("edP301", "cbP013", "edCarIppoi3", "edDoy" …); null when none.
+    QWidget* Control(const QString& name) const { return controls_.value(name); }
+    template <typename T>
+    T* ControlAs(const QString& name) const {
+        return qobject_cast<T*>(Control(name));
+    }
+    // The code control of `code` (the hidden carriers of 093 and 095 included).
+    QWidget* CodeControl(int code) const;
+
+    QTabWidget* pcPages = nullptr;
+    std::array<QScrollArea*, kFormPages> sbPages{};  // sbPage1 … sbPage4
+    QScrollArea* sbSpecial = nullptr;
+    QAction* miEka2003 = nullptr;
+    QAction* miSave = nullptr;
+    QAction* miPrint = nullptr;
+    QAction* miPreview = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct CodeBox {
+        int code;
+        CodeKind kind;
+        QWidget* widget;
+    };
+
+    // Building (e1_page_view.cpp, e1_special_cases.cpp).
+    void BuildFormPage(int index);
+    void BuildSpecialCases();
+    QWidget* MakeControl(const forms::FormBox& box, QWidget* parent);
+    void Register(QWidget* control, int code);
+    void ConnectEditing();
+
+    // Keyboard and wheel (fi_e1_keys.cpp).
+    bool NavigationKey(QWidget* field, class QKeyEvent* event);
+    void MoveFocus(bool forward);
+    void ShowPage(int index);
+    void ScrollPage(int index, int delta);
+    void FocusOnPage(int index);
+    void EscapeClose();
+
+    // Automatic calculations (e1_presumptions.cpp).
+    void ConnectPresumptions();
+    void CalcCars();
+    void CalcResidences();
+    void CalcPools();
+    void CalcBoats();
+    void CompleteYearField(TEditInt* field);
+    // A calculated value into a field; a change of its text marks the declaration modified.
+    void SetCalculated(TEditReal* field, double value);
+    void SetCalculated(TEditInt* field, int value);
+
+    double AmountOf(const QString& name) const;
+    int IntegerOf(const QString& name) const;
+    bool TickedOf(const QString& name) const;
+    QString TextOf(const QString& name) const;
+
+    E1Declaration declaration_{};
+    bool modified_ = false;
+    int wheelPending_ = 0;  // parts of a wheel notch not yet scrolled
+    bool closing_ = false;  // leaving a field while the window closes calculates nothing
+    std::vector<CodeBox> codeBoxes_;                 // in the window's control order
+    std::array<QWidget*, CodeTable::kSlots> byCode_{};
+    QHash<QString, QWidget*> controls_;
+    std::vector<QWidget*> navigation_;               // the fields that take the navigation keys
+    QLabel* imAutoType = nullptr;
+};
+
+}  // namespace dz

@@ -1,0 +1,21 @@
+// The E1 entry window as the main window opens it: empty, or from the E1 index.
+#pragma once
+#include <QString>
+
+class QWidget;
+
+namespace dz {
+
+class TfiE1;
+
+// A new, empty E1 window.
+QWidget* NewE1Window(QWidget* parent);
+
+// The E1 index; the chosen declaration read into a new E1 window, shown and not modified.
+// Null when the index is empty (after its message) or closes without a choice.
+QWidget* OpenE1FromIndex(QWidget* parent);
+
+// Reads the declaration of `afm` into `window` and shows it; the window is not modified after.
+void LoadE1Declaration(TfiE1& window, const QString& afm);
+
+}  // namespace dz
