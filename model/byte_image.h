@@ -41,8 +41,11 @@ public:
     void Flags(const char*, int off, std::array<uint8_t, N>& x) { std::memcpy(x.data(), b_ + off, N); }
     template <int N>
     void Text(const char*, int off, FixedText<N>& t, int capacity = N) {
-        const int length = b_[off] < capacity ? b_[off] : capacity;
-        t.AssignBytes(reinterpret_cast<const char*>(b_ + off + 1), length);
+        t.size = static_cast<uint8_t>(b_[off] < capacity ? b_[off] : capacity);
+        // The whole field is copied: a copy of known size needs no call and no branch, and the
+        // bytes after the text are not part of it.
+        if (capacity == N) std::memcpy(t.data.data(), b_ + off + 1, N);
+        else std::memcpy(t.data.data(), b_ + off + 1, capacity);
     }
 
 private:

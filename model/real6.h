@@ -11,8 +11,9 @@ using Real6Bytes = std::array<uint8_t, 6>;
 // Exact: every six-byte real is a double.
 inline double Real6ToDouble(const uint8_t* b) {
     if (b[0] == 0) return 0.0;
-    uint64_t fraction = 0;
-    std::memcpy(&fraction, b + 1, 5);  // little-endian host
+    uint32_t low;
+    std::memcpy(&low, b + 1, 4);  // little-endian host; two loads, no round trip through memory
+    uint64_t fraction = low | (static_cast<uint64_t>(b[5]) << 32);
     const uint64_t sign = (fraction >> 39) & 1;
     fraction &= (uint64_t{1} << 39) - 1;
     // Every biased exponent 1..255 is a normal double exponent: build the bits directly.
@@ -41,7 +42,9 @@ inline bool TryDoubleToReal6(double value, uint8_t* b) {
     if (biased > 255) return false;
     const uint64_t fraction = (significand & ((uint64_t{1} << 39) - 1)) | ((bits >> 63) << 39);
     b[0] = static_cast<uint8_t>(biased);
-    std::memcpy(b + 1, &fraction, 5);
+    const auto low = static_cast<uint32_t>(fraction);
+    std::memcpy(b + 1, &low, 4);
+    b[5] = static_cast<uint8_t>(fraction >> 32);
     return true;
 }
 
