@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QTabWidget>
 #include <QTest>
 
 #include "app/user_dialogs.h"
