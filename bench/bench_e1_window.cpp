@@ -1,0 +1,133 @@
+// Speed of the E1 window: created and shown (under 300 ms), gathered and saved (under 10 ms), computed to the clearance note (under 100 ms).
+#include <benchmark/benchmark.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "e1/fi_e1.h"
+#include "forms/page_pictures.h"
+#include "model/declaration_file.h"
+
+namespace {
+
+// Saves without asking: the benchmark overwrites its own file each time.
+class Silent : public dz::Dialogs {
+public:
+    bool AskYesNo(const QString&) override { return true; }
+    void Inform(const QString&) override {}
+};
+
+// A working folder with its pictures, current for the whole run.
+class Folder {
+public:
+    Folder() {
+        previous_ = QDir::currentPath();
+        QDir::setCurrent(dir_.path());
+        QDir().mkdir(QStringLiteral("Tables"));
+        for (int page = 0; page < dz::forms::kE1PageCount; ++page) dz::forms::E1PagePicture(page);
+    }
+    ~Folder() { QDir::setCurrent(previous_); }
+
+private:
+    QTemporaryDir dir_;
+    QString previous_;
+};
+
+// A declaration of a married couple with salaries, rents, a residence, two cars and expenses.
+void Fill(dz::TfiE1& window) {
+    const struct {
+        const char* field;
+        const char* text;
+    } typed[] = {
+        {"edAFM", "123456783"},   {"edBigName", "ΠΑΠΑΔΟΠΟΥΛΟΣ"}, {"edName", "ΓΙΩΡΓΟΣ"},  {"edDoy", "Α' ΑΘΗΝΩΝ"},
+        {"edSyzAFM", "100000090"}, {"edSyzBigName", "ΠΑΠΑΔΟΠΟΥΛΟΥ"}, {"edP301", "30.000,00"}, {"edP302", "18.500,00"},
+        {"edP313", "4.100,00"},   {"edP314", "1.900,00"},        {"edP315", "3.900,00"}, {"edP316", "1.800,00"},
+        {"edP103", "6.000,00"},   {"edP104", "2.000,00"},        {"edP049", "9.000,00"}, {"edP051", "700,00"},
+        {"edP052", "350,00"},     {"edP211", "120"},             {"edP212", "15"},       {"edP213", "50"},
+        {"edP214", "50"},         {"edP215", "12"},              {"edP216", "2.900,00"}, {"edP115", "4.452,00"},
+        {"edP116", "4.452,00"},   {"edCarIppoi1", "1600"},       {"edCarMonths1", "12"}, {"edCarPosost1", "100"},
+        {"edCarYear1", "2008"},   {"edP851", "4.480,00"},        {"edCarIppoi2", "1200"}, {"edCarMonths2", "12"},
+        {"edCarPosost2", "100"},  {"edCarYear2", "2012"},        {"edP854", "4.000,00"}, {"edP901", "500,00"},
+    };
+    for (const auto& t : typed) window.ControlAs<QLineEdit>(QLatin1String(t.field))->setText(QString::fromUtf8(t.text));
+    for (const char* box : {"cbMarried", "cbP327", "cbCarWhich2"})
+        window.ControlAs<QAbstractButton>(QLatin1String(box))->setChecked(true);
+}
+
+void BM_E1WindowCreatedAndShown(benchmark::State& state) {
+    Folder folder;
+    for (auto _ : state) {
+        auto* window = new dz::TfiE1;
+        window->resize(1100, 800);
+        window->show();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(window->pcPages);
+        delete window;
+    }
+}
+BENCHMARK(BM_E1WindowCreatedAndShown)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The first start in a folder without pictures: the four pages are drawn and written too.
+void BM_E1WindowFirstStart(benchmark::State& state) {
+    Folder folder;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QDir(QStringLiteral("WParams")).removeRecursively();
+        state.ResumeTiming();
+        auto* window = new dz::TfiE1;
+        window->resize(1100, 800);
+        window->show();
+        QCoreApplication::processEvents();
+        delete window;
+    }
+}
+BENCHMARK(BM_E1WindowFirstStart)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_E1GatherAndSave(benchmark::State& state) {
+    Folder folder;
+    dz::TfiE1 window;
+    Fill(window);
+    Silent dialogs;
+    for (auto _ : state) {
+        window.GatherDeclaration();
+        dz::WriteDeclarationFile(window.Declaration(), dialogs);
+    }
+    window.SetModified(false);
+}
+BENCHMARK(BM_E1GatherAndSave)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_E1ComputeToClearanceNote(benchmark::State& state) {
+    Folder folder;
+    dz::TfiE1 window;
+    Fill(window);
+    window.show();
+    int shown = 0;
+    for (auto _ : state) {
+        // The clearance note closes as soon as it is on the screen.
+        QTimer::singleShot(0, [&shown] {
+            if (QWidget* note = QApplication::activeModalWidget(); note && note->isVisible()) {
+                ++shown;
+                note->close();
+            }
+        });
+        window.miEka2003Click();
+    }
+    if (shown != state.iterations()) state.SkipWithError("the clearance note was not shown every time");
+    window.SetModified(false);
+}
+BENCHMARK(BM_E1ComputeToClearanceNote)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
