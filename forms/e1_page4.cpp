@@ -90,7 +90,7 @@ void Signatures(PageBuilder& p) {
 }  // namespace
 
 FormPage BuildE1Page4() {
-    PageBuilder p(4, QSize(964, 1364), 37);
+    PageBuilder p(4, QSize(964, 1364), 38);
     const auto persons = {u"Υπόχρεος", u"Σύζυγος"};
 
     p.Title(u"ΠΙΝΑΚΑΣ 6. ΠΟΣΑ ΠΟΥ ΔΕΝ ΦΟΡΟΛΟΓΟΥΝΤΑΙ Ή ΚΑΛΥΠΤΟΥΝ ΤΗ ΔΑΠΑΝΗ, ΕΝΟΙΚΙΑ ΠΟΥ ΚΑΤΑΒΛΗΘΗΚΑΝ");
