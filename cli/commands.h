@@ -11,6 +11,7 @@ constexpr int kExitUsage = 2;
 int RunDump(const QStringList& args);
 int RunBuild(const QStringList& args);
 int RunCompute(const QStringList& args);
-int RunComputeFile(const QStringList& args);  // compute --file: the lead's (cli/compute_file.cpp)
+int RunComputeFile(const QStringList& args);  // compute --file
+int RunBatch(const QStringList& args);
 
 }  // namespace dz::cli

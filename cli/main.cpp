@@ -19,6 +19,11 @@ const Command kCommands[] = {
      "compute [--file E1FILE]    JSON on standard input (or a saved E1 file) to the clearance result set"},
     {"dump", dz::cli::RunDump, "dump PATH [--kind e1|e2]   a declaration file as JSON"},
     {"build", dz::cli::RunBuild, "build --kind e1|e2 --out PATH   JSON on standard input to a declaration file"},
+    {"batch", dz::cli::RunBatch,
+     "batch DIR                  every E1 file of DIR computed: a CSV header, then one line per declaration\n"
+     "                             (afm, surname, first name, total income, income tax due and solidarity\n"
+     "                             contribution of taxpayer and spouse, final balance); damaged files are\n"
+     "                             named on standard error and skipped (exit status 1 when any was)"},
 };
 
 void PrintUsage(FILE* to) {

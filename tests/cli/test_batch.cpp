@@ -1,0 +1,56 @@
+// dovazez-cli batch: a folder of declarations to one CSV, damaged files named and skipped.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "cli/cli_runner.h"
+#include "support/test_folder.h"
+
+namespace {
+
+using dz::test::RunCli;
+
+void Build(const QString& path, const QByteArray& json) {
+    const auto r = RunCli({"build", "--kind", "e1", "--out", path}, json);
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+}
+
+TEST(CliBatch, OneLinePerDeclarationMatchingComputeFile) {
+    dz::test::TestFolder folder;
+    folder.makeFolder("Tables");
+    Build("Tables/E1123456783.dta", R"({"Afm": "123456783", "Surname": "ΠΑΠΑΣ, ΝΙΚΟΣ", "FirstName": "Ο \"ΜΙΚΡΟΣ\"",
+        "Married": true, "Codes": [[301, 30000], [302, 18000], [49, 1000]]})");
+    Build("Tables/E1100000090.dta", R"({"Afm": "100000090", "Surname": "ΑΛΦΑ", "Codes": [[401, 50000]]})");
+    folder.writeFile("Tables/E1999.dta", QByteArray(40, '\0'));     // damaged
+    folder.writeFile("Tables/E2123456783.dta", QByteArray(7620, '\0'));  // not an E1 declaration
+    folder.writeFile("Tables/notes.txt", "x");
+
+    const auto r = RunCli({"batch", "Tables"});
+    EXPECT_EQ(r.status, 1) << "a skipped file makes the run fail, after the others are done";
+    EXPECT_TRUE(r.err.contains("E1999.dta")) << r.err.toStdString();
+    const QList<QByteArray> lines = r.out.trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 3) << r.out.toStdString();
+    EXPECT_TRUE(lines[0].startsWith("afm,surname,first_name,"));
+    EXPECT_TRUE(lines[1].startsWith("100000090,ΑΛΦΑ,,")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].startsWith("123456783,\"ΠΑΠΑΣ, ΝΙΚΟΣ\",\"Ο \"\"ΜΙΚΡΟΣ\"\"\",")) << lines[2].toStdString();
+
+    const QJsonObject one = QJsonDocument::fromJson(RunCli({"compute", "--file", "Tables/E1123456783.dta"}).out).object();
+    const QList<QByteArray> fields = lines[2].split(',');
+    const QByteArray finalBalance = fields.last();
+    EXPECT_DOUBLE_EQ(finalBalance.toDouble(), one["FinalBalance"].toDouble());
+    EXPECT_DOUBLE_EQ(fields[fields.size() - 7].toDouble(), one["TotalIncome"].toArray()[0].toDouble());
+}
+
+TEST(CliBatch, EmptyAndMissingFolders) {
+    dz::test::TestFolder folder;
+    folder.makeFolder("empty");
+    auto r = RunCli({"batch", "empty"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.count('\n'), 1) << "the header alone";
+    EXPECT_EQ(RunCli({"batch", "missing"}).status, 1);
+    EXPECT_EQ(RunCli({"batch"}).status, 2);
+}
+
+}  // namespace
