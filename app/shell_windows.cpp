@@ -3,6 +3,7 @@
 
 #include "e1/fi_e1_open.h"
 #include "e1/fi_fast_dil.h"
+#include "e2/fi_e2_open.h"
 
 namespace dz {
 
@@ -10,6 +11,8 @@ ShellWindows DefaultShellWindows() {
     ShellWindows windows;
     windows.newE1 = NewE1Window;
     windows.loadE1 = OpenE1FromIndex;
+    windows.newE2 = NewE2Window;
+    windows.loadE2 = OpenE2FromIndex;
     windows.fastEntry = [](QWidget* parent) {
         TfiFastDil dialog(parent);
         dialog.exec();

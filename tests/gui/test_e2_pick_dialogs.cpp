@@ -77,7 +77,7 @@ TEST(E2PickDialogs, AcceptingGivesTheChosenIndexAndText) {
         std::unique_ptr<TfiSelectList> dialog(c.make());
         test::WhenModal([&](QWidget*) {
             EXPECT_EQ(dialog->ItemIndex(), 1) << c.name << ": the preselected entry is checked";
-            QTest::mouseClick(Radios(*dialog)[c.pick], Qt::LeftButton);
+            Radios(*dialog)[c.pick]->click();
             QTest::mouseClick(dialog->acceptButton(), Qt::LeftButton);
         });
         EXPECT_EQ(dialog->Pick(1), std::optional<int>(c.pick)) << c.name;

@@ -1,0 +1,166 @@
+// TfiE2: the E2 entry window, the two form pages with a field over every box, the row menu and the row calculation.
+#pragma once
+#include <QHash>
+#include <QStringList>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "forms/form_page.h"
+#include "model/e2_record.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QScrollArea;
+class QTabWidget;
+class QToolButton;
+
+namespace dz {
+
+class EditField;
+class TEditInt;
+class TEditReal;
+
+class TfiE2 : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kPageCount = 2;
+    static constexpr std::array<int, kPageCount> kWheelStep{4, 6};  // pixels per wheel notch
+    static constexpr int kCtrlPageStep = 50;
+    static constexpr int kCtrlEndPosition = 400;
+    static constexpr int kRowColumns = 20;  // the copyable columns of a table-1 row
+
+    // The print of the statement belongs to the print dialog; until it is set, "miPrint" stays
+    // disabled. It runs after CollectRecord.
+    using PrintOperation = std::function<void(TfiE2& window)>;
+    static void SetPrint(PrintOperation operation);
+
+    // The statement: one record, shared with the print, kept until the next E2 window.
+    static E2Record& Record();
+    // The table-1 row the row menu works on (1..16; 0 before the first right-click) and the
+    // row copied by "Αντιγραφή Γραμμής", one text per copyable column.
+    static int CurrentRow;
+    static QStringList RowClipboard;
+
+    // A new statement: the record cleared, page 1 shown at the top, automatic calculation on,
+    // not changed. The window deletes itself when it closes.
+    explicit TfiE2(QWidget* parent = nullptr);
+    ~TfiE2() override;
+
+    // Reads the statement of that tax number and shows it, not changed. IoError when there is
+    // no such file or it cannot be read.
+    void OpenStatement(const QString& afm);
+
+    void ClearFields();
+    void ShowRecord();
+    // Window to record. A text the code page cannot hold is a DataError and the record stays
+    // as it was.
+    void CollectRecord();
+    void ApplyCalcMode();
+    void CloseAsk();
+    void NextPage();
+    void PrevPage();
+
+    // The row calculation of table-1 row `row` (1..16) and the column totals; nothing while
+    // automatic calculation is off.
+    void CalcE2(int row);
+    void CalcTotals();
+    void RecalculateAll();
+    // Leaving a date field of `row`: the date normalised, then the row calculated.
+    void edDate11Exit(EditField* field, int row);
+
+    bool Modified() const { return modified_; }
+    void SetModified(bool modified) { modified_ = modified; }
+    bool AutomaticCalculation() const;
+
+    // Commands (their QActions and buttons call these through the general error handler).
+    void miSaveClick();
+    void miSaveAsClick();
+    void miPrintClick();
+    void miCopyClick();
+    void miPasteClick();
+    void miClearClick();
+    void miInsertClick();
+    void miDeleteClick();
+    void mTransferToPin2Click();
+    void sbGetThesiClick(int position);
+    void sbGetXrisiClick(int position);
+    void sbGetEidosMistClick(int position);
+    void sbCalcOffClick();
+
+    // Controls by component name ("edTopos3", "edKat1", "sbGetThesi17", "Label5" …); null when none.
+    QWidget* Control(const QString& name) const { return controls_.value(name); }
+    template <typename T>
+    T* ControlAs(const QString& name) const {
+        return qobject_cast<T*>(Control(name));
+    }
+    QLineEdit* Field(const char* pattern, int number) const;
+
+    QTabWidget* pcPages = nullptr;
+    std::array<QScrollArea*, kPageCount> sbPages{};
+    QToolButton* sbCalcOff = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QMenu* pmEdit = nullptr;
+    QAction* miSave = nullptr;
+    QAction* miSaveAs = nullptr;
+    QAction* miPrint = nullptr;
+    QAction* miEka2003 = nullptr;
+    QAction* miPreview = nullptr;
+    QAction* miCopy = nullptr;
+    QAction* miPaste = nullptr;
+    QAction* miClear = nullptr;
+    QAction* miInsert = nullptr;
+    QAction* miDelete = nullptr;
+    QAction* mTransferToPin2 = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The fields of a table-1 row that the row calculation reads and writes.
+    struct RowFields {
+        EditField* date1 = nullptr;
+        EditField* date2 = nullptr;
+        EditField* share = nullptr;
+        EditField* leaseType = nullptr;
+        TEditReal* months = nullptr;
+        TEditReal* rent = nullptr;
+        std::array<TEditReal*, kE2IncomeColumns> columns{};
+    };
+
+    // Building (fi_e2_view.cpp).
+    void BuildPage(int index);
+    QWidget* MakeControl(const forms::FormBox& box, QWidget* canvas);
+    void ConnectFields();
+    void BuildMenus();
+
+    // Keyboard and wheel (fi_e2_keys.cpp).
+    bool NavigationKey(QKeyEvent* event);
+    void MoveFocus(bool forward);
+    void ShowPage(int index);
+    void FocusOnPage(int index);
+    void ScrollPage(int index, int delta);
+
+    // Row menu (fi_e2_rows.cpp).
+    QStringList RowTexts(int row) const;
+    void SetRowTexts(int row, const QStringList& texts);
+    void ClearRow(int row);
+    void CopyRow(int from, int to);
+    bool ValidRow() const;
+
+    void OpenColumn(TEditReal* column);
+    void UpdateCalcCaption();
+
+    bool modified_ = false;
+    int wheelPending_ = 0;  // parts of a wheel notch not yet scrolled
+    QHash<QString, QWidget*> controls_;
+    std::array<RowFields, kE2Table1Rows> rows_{};
+    std::array<TEditReal*, kE2IncomeColumns> totals_{};
+    std::vector<QLineEdit*> fields_;  // every entry field, in the window's order
+};
+
+}  // namespace dz
