@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QToolButton>
+#include <optional>
 
 #include "app/run_command.h"
 #include "controls/edit_afm.h"
@@ -36,6 +37,43 @@ constexpr PickButton kPickButtons[] = {
 };
 
 constexpr int kFieldFontPixels = 12;
+constexpr int kSmallestFontPixels = 8;
+
+// What the narrow columns of the form must show whole; their fields take the narrow face at
+// the largest size that fits it.
+struct FieldSample {
+    const char* base;
+    const char* sample;
+};
+
+constexpr FieldSample kSamples[] = {
+    {"edDate", "00/00"},         {"edMonths", "-00,00"},     {"edSinid", "33,33"},
+    {"edEnoikio", "00.000,00"},  {"edSurfa", "00000"},       {"edPin2Surfa", "0000"},
+    {"edPin3Surfa", "0000"},     {"edPin2Sinid", "00000"},   {"edEidosMist", "00"},
+    {"edPlace", "Υπ."},          {"edPin2Place", "Υπ."},     {"edPin3Place", "Υπ."},
+};
+
+// The narrow face at the largest size that shows the field's sample whole in `width` pixels;
+// nothing for a field without a sample.
+std::optional<QFont> FittedFont(const QString& name, int width) {
+    static QHash<QString, QFont> fitted;
+    const QString base = e2::BaseName(name);
+    for (const FieldSample& s : kSamples) {
+        if (base != QString::fromUtf8(s.base)) continue;
+        const QString key = base + QLatin1Char('/') + QString::number(width);
+        if (const auto it = fitted.constFind(key); it != fitted.cend()) return *it;
+        QFont font(QStringLiteral("Liberation Sans Narrow"));
+        font.setStyleHint(QFont::SansSerif);
+        const QString sample = QString::fromUtf8(s.sample);
+        for (int pixels = kFieldFontPixels; pixels >= kSmallestFontPixels; --pixels) {
+            font.setPixelSize(pixels);
+            if (QFontMetrics(font).horizontalAdvance(sample) <= width) break;
+        }
+        fitted.insert(key, font);
+        return font;
+    }
+    return std::nullopt;
+}
 
 QColor BaseColour(FieldRole role) {
     switch (role) {
@@ -103,7 +141,11 @@ QWidget* TfiE2::MakeControl(const FormBox& box, QWidget* canvas) {
             break;
         }
         edit->setFrame(false);
-        edit->setTextMargins(2, 0, 2, 0);
+        edit->setTextMargins(1, 0, 1, 0);
+        // A field that is not being typed in shows its text from the start.
+        connect(edit, &QLineEdit::textChanged, edit, [edit] {
+            if (!edit->hasFocus()) edit->setCursorPosition(0);
+        });
         if (box.maxLength > 0) edit->setMaxLength(box.maxLength);
         if (role == FieldRole::PickedText) edit->setReadOnly(true);
         Colour(edit, role);
@@ -154,12 +196,23 @@ void TfiE2::BuildPage(int index) {
         control->setGeometry(box.kind == FieldKind::Button ? r : r.adjusted(1, 1, 0, 0));
     }
     // A pick button covers the right end of its field: the field's text stops before it.
+    QHash<QString, int> covered;
     for (const FormBox& button : page.boxes) {
         if (button.kind != FieldKind::Button) continue;
         for (const FormBox& box : page.boxes)
             if (box.kind != FieldKind::Button && box.rect.Contains(button.rect))
-                if (auto* edit = qobject_cast<QLineEdit*>(Control(box.name)))
-                    edit->setTextMargins(2, 0, E2ToPixels(button.rect, page.pixels).width() + 2, 0);
+                covered.insert(box.name, E2ToPixels(button.rect, page.pixels).width() + 1);
+    }
+    for (const FormBox& box : page.boxes) {
+        auto* edit = qobject_cast<QLineEdit*>(Control(box.name));
+        if (!edit || box.presence == forms::Presence::Hidden) continue;
+        const int button = covered.value(box.name);
+        if (button) edit->setTextMargins(1, 0, button + 1, 0);
+        // The line edit keeps two pixels of its own on either side; a narrow field gives up its margins.
+        if (const auto font = FittedFont(box.name, edit->width() - button - 4)) {
+            edit->setFont(*font);
+            edit->setTextMargins(0, 0, button, 0);
+        }
     }
 
     scroll->setWidget(canvas);
