@@ -3,11 +3,13 @@
 
 #include "e1/fi_e1_open.h"
 #include "e1/fi_fast_dil.h"
+#include "print/print_registration.h"
 #include "e2/fi_e2_open.h"
 
 namespace dz {
 
 ShellWindows DefaultShellWindows() {
+    RegisterPrintOperations();
     ShellWindows windows;
     windows.newE1 = NewE1Window;
     windows.loadE1 = OpenE1FromIndex;

@@ -1,6 +1,8 @@
 // The subcommands of dovazez-cli; each returns the process exit status (0 ok, 1 bad input or I/O, 2 usage).
 #pragma once
+#include <QCoreApplication>
 #include <QStringList>
+#include <memory>
 
 namespace dz::cli {
 
@@ -13,5 +15,9 @@ int RunBuild(const QStringList& args);
 int RunCompute(const QStringList& args);
 int RunComputeFile(const QStringList& args);  // compute --file
 int RunBatch(const QStringList& args);
+int RunPdf(const QStringList& args);  // pdf clearance|e1|e2|cars (cli/pdf_command.cpp)
+// The application object: a QGuiApplication (offscreen unless a platform is set) for the
+// commands that draw pages, a QCoreApplication for the others.
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv);
 
 }  // namespace dz::cli

@@ -19,6 +19,7 @@ const Command kCommands[] = {
      "compute [--file E1FILE]    JSON on standard input (or a saved E1 file) to the clearance result set"},
     {"dump", dz::cli::RunDump, "dump PATH [--kind e1|e2]   a declaration file as JSON"},
     {"build", dz::cli::RunBuild, "build --kind e1|e2 --out PATH   JSON on standard input to a declaration file"},
+    {"pdf", dz::cli::RunPdf, "pdf clearance|e1|e2|cars --file FILE --out OUT.pdf [...]   printed pages as PDF (pdf --help)"},
     {"batch", dz::cli::RunBatch,
      "batch DIR                  every E1 file of DIR computed: a CSV header, then one line per declaration\n"
      "                             (afm, surname, first name, total income, income tax due and solidarity\n"
@@ -34,8 +35,8 @@ void PrintUsage(FILE* to) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    const auto app = dz::cli::MakeApplication(argc, argv);
+    QStringList args = app->arguments().mid(1);
     if (args.isEmpty()) {
         PrintUsage(stderr);
         return dz::cli::kExitUsage;

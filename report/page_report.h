@@ -87,11 +87,12 @@ public:
     // The area inside the margins, in millimetres of the sheet.
     QRectF PrintableRectMm() const;
 
-    // The size the layout was drawn for. When it is larger than the area inside the margins
-    // (margins made wider for a printer), the whole content is drawn smaller to fit and centred
-    // across; otherwise it is drawn at its size from the top-left corner of that area.
-    void setDesignSize(const QSizeF& mm) { designSize_ = mm; }
-    QSizeF designSize() const { return designSize_; }
+    // The part of the layout that must be on the sheet (millimetres of the layout). Its
+    // top-left corner is drawn at the top-left corner of the area inside the margins; when it is
+    // larger than that area (margins made wider for a printer), the whole content is drawn
+    // smaller to fit, centred across. Empty: the layout is drawn at its size from that corner.
+    void setDesignArea(const QRectF& mm) { designArea_ = mm; }
+    QRectF designArea() const { return designArea_; }
 
     // --- labels ---
     // ReportError when a label of the same name is already there.
@@ -126,7 +127,7 @@ private:
     QPageSize::PageSizeId paper_;
     QPageLayout::Orientation orientation_;
     QMarginsF margins_;
-    QSizeF designSize_;
+    QRectF designArea_;
     std::deque<Label> labels_;  // a deque keeps references to labels valid as labels are added
     QHash<QString, std::size_t> byName_;
     std::vector<ReportImage> images_;

@@ -40,10 +40,11 @@ Placement PlacementOf(const PageReport& report, const QPaintDevice& device) {
         p.dotsPerMmY = MmToDots(1, device.logicalDpiY());
     }
     const QRectF area = report.PrintableRectMm();
+    const QRectF design = report.designArea();
     p.originMm = area.topLeft();
-    const QSizeF design = report.designSize();
     if (design.width() > 0 && design.height() > 0) {
         p.scale = std::min({1.0, area.width() / design.width(), area.height() / design.height()});
+        p.originMm -= design.topLeft() * p.scale;
         if (p.scale < 1) p.originMm.rx() += (area.width() - design.width() * p.scale) / 2;
     }
     return p;

@@ -123,7 +123,7 @@ TEST(ReportRender, DisabledAndEmptyLabelsPrintNothingAndFitKeepsATextInItsBox) {
 TEST(ReportRender, ALayoutLargerThanTheAreaIsDrawnSmallerAndCentredAcross) {
     PageReport page;  // A4: 210 mm across
     page.setMargins(QMarginsF(10, 10, 10, 10));  // 190 × 277 inside
-    page.setDesignSize(QSizeF(190, 277 * 2));   // twice too tall: drawn at half size
+    page.setDesignArea(QRectF(0, 0, 190, 277 * 2));  // twice too tall: drawn at half size
     page.AddImage([] {
         QImage black(10, 10, QImage::Format_RGB32);
         black.fill(Qt::black);
@@ -134,6 +134,12 @@ TEST(ReportRender, ALayoutLargerThanTheAreaIsDrawnSmallerAndCentredAcross) {
     EXPECT_NEAR((ink.bottom() + 1) / 4.0, 287, 0.5);
     EXPECT_NEAR(ink.left() / 4.0, 10 + 190 / 4.0, 0.5);
     EXPECT_NEAR((ink.right() + 1) / 4.0, 200 - 190 / 4.0, 0.5);
+
+    // An area that starts inside the layout is what lands at the margins' corner.
+    page.setDesignArea(QRectF(20, 30, 190, 277));
+    page.Images().front().rect = QRectF(20, 30, 10, 10);
+    const QRect shifted = test::InkBounds(test::RenderToImage(page, 4));
+    EXPECT_EQ(shifted, QRect(40, 40, 40, 40));
 }
 
 TEST(ReportRender, DrawingsCountInMillimetresOfTheLayout) {

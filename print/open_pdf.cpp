@@ -1,0 +1,20 @@
+// Opening a written PDF through the program's one road to the desktop.
+#include "print/open_pdf.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+#include "app/open_url.h"
+#include "app/user_dialogs.h"
+
+namespace dz {
+
+void OpenWrittenPdf(const QString& path, QWidget*) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (!OpenUrl(QUrl::fromLocalFile(absolute)))
+        AppDialogs().Inform(QStringLiteral("Το αρχείο %1 δημιουργήθηκε, αλλά δεν βρέθηκε πρόγραμμα για να ανοίξει.")
+                                .arg(QDir::toNativeSeparators(absolute)));
+}
+
+}  // namespace dz

@@ -1,0 +1,96 @@
+// dovazez-cli pdf: the printed pages of saved declarations as PDF, read back as text.
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+#include "cli/cli_runner.h"
+#include "gui/test_print_sample.h"
+#include "model/amount_text.h"
+#include "support/test_folder.h"
+
+namespace dz {
+namespace {
+
+using test::RunCli;
+
+void Build(const QString& path, const QByteArray& json, const char* kind = "e1") {
+    const auto r = RunCli({"build", "--kind", kind, "--out", path}, json);
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+}
+
+QString PdfText(const QString& path, int page = 0) {
+    QStringList args{"-layout"};
+    if (page > 0) args << "-f" << QString::number(page) << "-l" << QString::number(page);
+    QProcess process;
+    process.start("pdftotext", args << path << "-");
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int PdfPages(const QString& path) {
+    QProcess process;
+    process.start("pdfinfo", {path});
+    process.waitForFinished(60000);
+    const QString info = QString::fromUtf8(process.readAllStandardOutput());
+    const qsizetype at = info.indexOf("Pages:");
+    return at < 0 ? 0 : info.mid(at + 6).section('\n', 0, 0).trimmed().toInt();
+}
+
+class CliPdf : public ::testing::Test {
+protected:
+    void SetUp() override { Build("E1.dta", test::kPrintSampleE1); }
+    test::TestFolder folder;
+};
+
+TEST_F(CliPdf, TheClearanceNoteShowsWhatComputeFileComputes) {
+    const auto pdf = RunCli({"pdf", "clearance", "--file", "E1.dta", "--out", "eka.pdf"});
+    ASSERT_EQ(pdf.status, 0) << pdf.err.toStdString();
+    EXPECT_TRUE(pdf.err.isEmpty()) << pdf.err.toStdString();
+    const auto computed = RunCli({"compute", "--file", "E1.dta"});
+    const QJsonObject r = QJsonDocument::fromJson(computed.out).object();
+    const double balance = r["FinalBalance"].toDouble();
+    ASSERT_NE(balance, 0);
+    const QString text = PdfText("eka.pdf");
+    EXPECT_EQ(PdfPages("eka.pdf"), 1);
+    EXPECT_TRUE(text.contains(FormatAmount(std::abs(balance)))) << text.toStdString();
+    EXPECT_TRUE(text.contains(balance > 0 ? QStringLiteral("ΤΕΛΙΚΟ ΠΟΣΟ ΠΛΗΡΩΜΗΣ") : QStringLiteral("ΤΕΛΙΚΟ ΠΟΣΟ ΕΠΙΣΤΡΟΦΗΣ")));
+    EXPECT_TRUE(text.contains(FormatAmount(r["TotalIncome"].toArray()[0].toDouble())));
+    EXPECT_TRUE(text.contains(FormatAmount(r["SolidarityContribution"].toArray()[0].toDouble())));
+    // The header as the E1 window fills it, and the plates of the first four cars.
+    for (const char* expected : {"ΠΑΠΑΔΟΠΟΥΛΟΣ ΓΕΩΡΓΙΟΣ", "ΕΡΜΟΥ 10 ΑΘΗΝΑ", "Α΄ ΑΘΗΝΩΝ", "ΠΑΠΑΔΟΠΟΥΛΟΥ ΜΑΡΙΑ", "987654321",
+                                 "ΙΚΑ1234", "ΖΗΚ4321"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+    EXPECT_FALSE(text.contains(QStringLiteral("ΝΑΑ1111"))) << "the fifth car is not on the note";
+}
+
+TEST_F(CliPdf, BadArgumentsAndFilesAreNamedAndWriteNothing) {
+    struct Case {
+        const char* name;
+        QStringList args;
+        int status;
+        const char* err;
+    };
+    const Case cases[] = {
+        {"no kind", {"pdf"}, 2, "clearance"},
+        {"unknown kind", {"pdf", "poster", "--file", "E1.dta", "--out", "x.pdf"}, 2, "poster"},
+        {"no output", {"pdf", "clearance", "--file", "E1.dta"}, 2, "--out"},
+        {"missing file", {"pdf", "clearance", "--file", "none.dta", "--out", "x.pdf"}, 1, "none.dta"},
+        {"folder missing", {"pdf", "clearance", "--file", "E1.dta", "--out", "no/x.pdf"}, 1, "x.pdf"},
+        {"output is a folder", {"pdf", "clearance", "--file", "E1.dta", "--out", "taken.pdf"}, 1, "taken.pdf"},
+    };
+    folder.makeFolder("taken.pdf");
+    for (const Case& c : cases) {
+        const auto r = RunCli(c.args);
+        EXPECT_EQ(r.status, c.status) << c.name << ": " << r.err.toStdString();
+        EXPECT_TRUE(QString::fromUtf8(r.err).contains(QString::fromUtf8(c.err))) << c.name << ": " << r.err.toStdString();
+        EXPECT_EQ(QString::fromUtf8(r.err).count('\n') >= 1, true) << c.name;
+    }
+    EXPECT_FALSE(folder.exists("x.pdf"));
+    EXPECT_TRUE(QFileInfo(folder.file("taken.pdf")).isDir());
+}
+
+}  // namespace
+}  // namespace dz
