@@ -94,6 +94,13 @@ private:
     QString name_;
 };
 
+// A stored text is shown whole even where the user may type fewer characters, so that opening
+// and saving a statement never cuts what it holds.
+void ShowText(QLineEdit* edit, const QString& text) {
+    if (edit->maxLength() < text.size()) edit->setMaxLength(int(text.size()));
+    edit->setText(text);
+}
+
 // Record to window.
 class ShowVisitor : public FieldVisitor {
 public:
@@ -104,7 +111,7 @@ public:
     void Flags(const char*, int, const std::array<uint8_t, N>&) {}
     template <int N>
     void Text(const char* field, int, const FixedText<N>& text) {
-        if (auto* edit = Bound<QLineEdit>(field)) edit->setText(text.ToString());
+        if (auto* edit = Bound<QLineEdit>(field)) ShowText(edit, text.ToString());
     }
     void Real(const char* field, int, double value) {
         if (auto* edit = Bound<TEditReal>(field)) edit->SetValue(value);

@@ -162,6 +162,22 @@ TEST_F(E2FilesTest, StoredUseIdentifierShowsItsLongName) {
     EXPECT_EQ(static_cast<TEditInt*>(F("edThesiID%1", 5))->Value(), 2);
 }
 
+TEST_F(E2FilesTest, OpeningAndSavingKeepsStoredTextsLongerThanTheUserMayType) {
+    E2Record record;
+    AssignCut(record.Afm, QString::fromLatin1(kAfm), "Afm");
+    AssignCut(record.SupplyNo[0], QStringLiteral("123456789012345"), "SupplyNo");
+    AssignCut(record.LeaseType[16], QStringLiteral("12345"), "LeaseType");
+    AssignCut(record.Table1[0].Share, QStringLiteral("50"), "Share");
+    E2Image image{};
+    EncodeE2(record, image.data());
+    const QByteArray original(reinterpret_cast<const char*>(image.data()), kE2FileSize);
+    folder.writeFile(kFile, original);
+    Reopen();
+    EXPECT_EQ(T("edParoxesDEH%1", 1), QStringLiteral("123456789012345"));
+    EXPECT_EQ(T("edEidosMist%1", 17), QStringLiteral("12345"));
+    EXPECT_EQ(SaveAnswering({true}), original);
+}
+
 TEST_F(E2FilesTest, WithoutCalculationTheStoredTotalsAreShownAsStored) {
     E2Record record;
     AssignCut(record.Afm, QString::fromLatin1(kAfm), "Afm");
