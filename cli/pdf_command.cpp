@@ -8,7 +8,9 @@
 #include "cli/commands.h"
 #include "cli/declaration_inputs.h"
 #include "clearance/eka_print.h"
+#include "print/e1_pages.h"
 #include "model/declaration_file.h"
+#include "model/amount_text.h"
 #include "model/errors.h"
 #include "report/pdf_document.h"
 #include "report/report_font.h"
@@ -18,7 +20,9 @@ namespace dz::cli {
 namespace {
 
 const char* const kUsage =
-    "usage: dovazez-cli pdf clearance --file E1FILE --out OUT.pdf\n";
+    "usage: dovazez-cli pdf clearance --file E1FILE --out OUT.pdf\n"
+    "       dovazez-cli pdf e1 --file E1FILE --out OUT.pdf [--pages 1,2,3,4] [--a3] [--color]\n"
+    "         (with --a3, page 1 is the sheet of pages 4 and 1, page 2 the sheet of pages 2 and 3)\n";
 
 int Usage(const QString& message) {
     std::fprintf(stderr, "dovazez-cli pdf: %s\n%s", message.toUtf8().constData(), kUsage);
@@ -69,6 +73,31 @@ void ClearancePdf(const QString& file, const QString& out) {
     WritePdf(out, {&layout.qrEka});
 }
 
+// "1,3" to the ticked pages; nothing when an entry is not a page from 1 to `count`.
+std::optional<std::array<bool, 4>> ParsePages(const QString& list, int count) {
+    std::array<bool, 4> ticked{};
+    for (const QString& part : list.split(u',')) {
+        const std::optional<int> page = ParseInteger(part);
+        if (!page || *page < 1 || *page > count) return std::nullopt;
+        ticked[*page - 1] = true;
+    }
+    return ticked;
+}
+
+// The E1 form pages one-sided, as the print dialog exports them.
+void E1Pdf(const QString& file, const QString& out, const std::array<bool, 4>& ticked, bool a3, bool colour) {
+    const E1Declaration d = ReadE1(file);
+    const QString family = report::ReportFontName();
+    std::vector<std::unique_ptr<E1PrintPage>> built;
+    std::vector<report::PageReport*> pages;
+    for (E1Sheet sheet : E1SheetsOf(a3, ticked)) {
+        built.push_back(BuildE1Page(sheet, d, colour, family));
+        SetE1SingleSidedMargins(*built.back());
+        pages.push_back(&built.back()->report);
+    }
+    WritePdf(out, pages);
+}
+
 }  // namespace
 
 std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
@@ -86,7 +115,7 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
 
 int RunPdf(const QStringList& arguments) {
     QStringList args = arguments;
-    if (args.isEmpty()) return Usage(QStringLiteral("name what to write: clearance"));
+    if (args.isEmpty()) return Usage(QStringLiteral("name what to write: clearance or e1"));
     const QString kind = args.takeFirst();
     std::optional<QString> file, out;
     try {
@@ -99,6 +128,21 @@ int RunPdf(const QStringList& arguments) {
     if (kind == u"clearance") {
         if (!args.isEmpty()) return Usage(QStringLiteral("unexpected '%1'").arg(args.first()));
         ClearancePdf(*file, *out);
+    } else if (kind == u"e1") {
+        std::optional<QString> list;
+        bool a3 = false, colour = false;
+        try {
+            list = TakeOption(args, QStringLiteral("--pages"));
+            a3 = TakeFlag(args, QStringLiteral("--a3"));
+            colour = TakeFlag(args, QStringLiteral("--color"));
+        } catch (const UsageError& e) {
+            return Usage(e.message);
+        }
+        if (!args.isEmpty()) return Usage(QStringLiteral("unexpected '%1'").arg(args.first()));
+        const int count = a3 ? 2 : 4;
+        const auto ticked = list ? ParsePages(*list, count) : std::array<bool, 4>{true, true, true, true};
+        if (!ticked) return Usage(QStringLiteral("--pages takes page numbers from 1 to %1, separated by commas").arg(count));
+        E1Pdf(*file, *out, *ticked, a3, colour);
     } else {
         return Usage(QStringLiteral("unknown page kind '%1'").arg(kind));
     }

@@ -12,8 +12,8 @@
 namespace dz::report {
 namespace {
 
-// A text that would run out of its box is drawn at most this much smaller.
-constexpr double kSmallestFit = 0.6;
+// A text that would run out of its box is drawn smaller, down to this size.
+constexpr double kSmallestFitPoints = 3.5;
 
 // Where the layout's millimetres land on the device.
 struct Placement {
@@ -65,7 +65,7 @@ void DrawLabel(QPainter& painter, const Label& label, const Placement& place) {
     const QRectF box = place.Dots(label.box);
     double width = metrics.horizontalAdvance(label.text);
     if (label.fit && box.width() > 0 && width > box.width()) {
-        const double shrink = std::max(kSmallestFit, box.width() / width);
+        const double shrink = std::max(kSmallestFitPoints / font.pointSizeF(), box.width() / width);
         font.setPointSizeF(font.pointSizeF() * shrink);
         metrics = QFontMetricsF(font, device);
         width = metrics.horizontalAdvance(label.text);

@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSizeF>
 #include <gtest/gtest.h>
 
 #include "cli/cli_runner.h"
@@ -28,6 +29,20 @@ QString PdfText(const QString& path, int page = 0) {
     process.start("pdftotext", args << path << "-");
     process.waitForFinished(60000);
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The size of every page in points, in order.
+std::vector<QSizeF> PdfPageSizes(const QString& path) {
+    QProcess process;
+    process.start("pdfinfo", {"-f", "1", "-l", "99", path});
+    process.waitForFinished(60000);
+    std::vector<QSizeF> sizes;
+    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split('\n')) {
+        if (!line.startsWith("Page") || !line.contains("size:")) continue;
+        const QStringList parts = line.section("size:", 1).simplified().split(' ');
+        sizes.emplace_back(parts.value(0).toDouble(), parts.value(2).toDouble());
+    }
+    return sizes;
 }
 
 int PdfPages(const QString& path) {
@@ -90,6 +105,53 @@ TEST_F(CliPdf, BadArgumentsAndFilesAreNamedAndWriteNothing) {
     }
     EXPECT_FALSE(folder.exists("x.pdf"));
     EXPECT_TRUE(QFileInfo(folder.file("taken.pdf")).isDir());
+}
+
+TEST_F(CliPdf, E1PagesOnA4OrA3WithTheirAmountsAndTexts) {
+    struct Case {
+        const char* name;
+        QStringList options;
+        std::vector<QSizeF> sizes;
+        std::vector<const char*> texts;  // one text expected on each page
+    };
+    const QSizeF a4(595, 842), a3(1191, 842);
+    const Case cases[] = {
+        {"all four", {}, {a4, a4, a4, a4}, {"1.234", "45.678", "ως συνημμένη κατάσταση", "ΤΡΑΠΕΖΑ ΤΗΣ ΕΛΛΑΔΟΣ"}},
+        {"pages 2 and 4", {"--pages", "2,4"}, {a4, a4}, {"45.678", "ΚΩΣΤΑΣ"}},
+        {"both A3 sheets", {"--a3"}, {a3, a3}, {"ΠΑΠΑΔΟΠΟΥΛΟΣ", "ΚΗΦΙΣΙΑΣ 5 ΜΑΡΟΥΣΙ"}},
+        {"the sheet of pages 2 and 3", {"--a3", "--pages", "2"}, {a3}, {"45.678"}},
+    };
+    for (const Case& c : cases) {
+        const auto r = RunCli(QStringList{"pdf", "e1", "--file", "E1.dta", "--out", "e1.pdf"} + c.options);
+        ASSERT_EQ(r.status, 0) << c.name << ": " << r.err.toStdString();
+        const auto sizes = PdfPageSizes("e1.pdf");
+        ASSERT_EQ(sizes.size(), c.sizes.size()) << c.name;
+        for (std::size_t i = 0; i < sizes.size(); ++i) {
+            EXPECT_NEAR(sizes[i].width(), c.sizes[i].width(), 1) << c.name << " page " << i + 1;
+            EXPECT_NEAR(sizes[i].height(), c.sizes[i].height(), 1) << c.name << " page " << i + 1;
+            const QString text = PdfText("e1.pdf", int(i) + 1);
+            EXPECT_TRUE(text.contains(QString::fromUtf8(c.texts[i]))) << c.name << " page " << i + 1 << ":\n"
+                                                                       << text.toStdString();
+        }
+    }
+    for (const QStringList& bad : {QStringList{"--pages", "5"}, QStringList{"--a3", "--pages", "3"},
+                                   QStringList{"--pages", "1,x"}, QStringList{"--pages"}}) {
+        const auto r = RunCli(QStringList{"pdf", "e1", "--file", "E1.dta", "--out", "bad.pdf"} + bad);
+        EXPECT_EQ(r.status, 2) << bad.join(' ').toStdString();
+    }
+    EXPECT_FALSE(folder.exists("bad.pdf"));
+}
+
+TEST_F(CliPdf, TheTypefaceComesFromTheWorkingFolder) {
+    folder.makeFolder("wParams");
+    folder.writeFile("wParams/Font.txt", "Courier New\r\n");
+    ASSERT_EQ(RunCli({"pdf", "e1", "--file", "E1.dta", "--out", "e1.pdf", "--pages", "1"}).status, 0);
+    QProcess fonts;
+    fonts.start("pdffonts", {"e1.pdf"});
+    fonts.waitForFinished();
+    const QStringList lines = QString::fromUtf8(fonts.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts).mid(2);
+    ASSERT_FALSE(lines.isEmpty());
+    for (const QString& line : lines) EXPECT_TRUE(line.contains("Mono") || line.contains("Courier")) << line.toStdString();
 }
 
 }  // namespace
