@@ -5,6 +5,7 @@
 #include "e1/fi_fast_dil.h"
 #include "print/print_registration.h"
 #include "e2/fi_e2_open.h"
+#include "support/fi_new_ver.h"
 
 namespace dz {
 
@@ -19,6 +20,8 @@ ShellWindows DefaultShellWindows() {
         TfiFastDil dialog(parent);
         dialog.exec();
     };
+    windows.newVersion = ShowNewVersionDialog;
+    windows.startupCheck = RunStartupVersionCheck;
     // Register each window here when it exists, for example:
     //   windows.newE1 = [](QWidget* parent) -> QWidget* { return new TfiE1(parent); };
     //   windows.newVersion = [](QWidget* parent) { TfiNewVer dialog(parent); dialog.exec(); };
