@@ -3,8 +3,9 @@
 # only missing pieces are added, and the information text is placed only when the folder is new,
 # so a user who deleted it does not see it again.
 set -euo pipefail
-template="$(cd "$(dirname "$0")/../data/template" && pwd)"
+# Usage: prepare_workdir.sh FOLDER [TEMPLATE]; the template defaults to the source tree's.
 dir="$1"
+template="${2:-$(cd "$(dirname "$0")/../data/template" && pwd)}"
 new=0
 [ -d "$dir" ] || new=1
 mkdir -p "$dir/Tables" "$dir/EKA2015"
