@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "cli/declaration_inputs.h"
 #include "clearance/eka_print.h"
+#include "print/cars_print.h"
 #include "print/e1_pages.h"
 #include "model/declaration_file.h"
 #include "model/amount_text.h"
@@ -22,7 +23,8 @@ namespace {
 const char* const kUsage =
     "usage: dovazez-cli pdf clearance --file E1FILE --out OUT.pdf\n"
     "       dovazez-cli pdf e1 --file E1FILE --out OUT.pdf [--pages 1,2,3,4] [--a3] [--color]\n"
-    "         (with --a3, page 1 is the sheet of pages 4 and 1, page 2 the sheet of pages 2 and 3)\n";
+    "         (with --a3, page 1 is the sheet of pages 4 and 1, page 2 the sheet of pages 2 and 3)\n"
+    "       dovazez-cli pdf cars --file E1FILE --out OUT.pdf\n";
 
 int Usage(const QString& message) {
     std::fprintf(stderr, "dovazez-cli pdf: %s\n%s", message.toUtf8().constData(), kUsage);
@@ -98,6 +100,15 @@ void E1Pdf(const QString& file, const QString& out, const std::array<bool, 4>& t
     WritePdf(out, pages);
 }
 
+// The cars list of cars 4 to 7.
+void CarsPdf(const QString& file, const QString& out) {
+    const E1Declaration d = ReadE1(file);
+    TfiPrintAuto layout;
+    report::ApplyReportFont(layout.qrPrintAuto);
+    FillCarsAttachment(layout, d);
+    WritePdf(out, {&layout.qrPrintAuto});
+}
+
 }  // namespace
 
 std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
@@ -115,7 +126,7 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
 
 int RunPdf(const QStringList& arguments) {
     QStringList args = arguments;
-    if (args.isEmpty()) return Usage(QStringLiteral("name what to write: clearance or e1"));
+    if (args.isEmpty()) return Usage(QStringLiteral("name what to write: clearance, e1 or cars"));
     const QString kind = args.takeFirst();
     std::optional<QString> file, out;
     try {
@@ -128,6 +139,9 @@ int RunPdf(const QStringList& arguments) {
     if (kind == u"clearance") {
         if (!args.isEmpty()) return Usage(QStringLiteral("unexpected '%1'").arg(args.first()));
         ClearancePdf(*file, *out);
+    } else if (kind == u"cars") {
+        if (!args.isEmpty()) return Usage(QStringLiteral("unexpected '%1'").arg(args.first()));
+        CarsPdf(*file, *out);
     } else if (kind == u"e1") {
         std::optional<QString> list;
         bool a3 = false, colour = false;

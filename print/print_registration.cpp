@@ -3,6 +3,7 @@
 
 #include "clearance/fi_eka.h"
 #include "e1/fi_e1.h"
+#include "print/cars_print_command.h"
 #include "print/eka_print_command.h"
 #include "print/fi_prn_params.h"
 
@@ -12,6 +13,7 @@ void RegisterPrintOperations() {
     TfiEka::SetPrintOperation([](TfiEka& window, bool pdf) { PrintClearanceNote(window, pdf); });
     // The E1 window gathers its fields into its record before it asks for the dialog.
     TfiE1::SetFormPrint([](TfiE1& window) { RunPrintDialog(&window, window.Declaration()); });
+    TfiE1::SetCarsPrint(PrintCarsAttachment);
 }
 
 }  // namespace dz

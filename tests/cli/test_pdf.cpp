@@ -142,6 +142,16 @@ TEST_F(CliPdf, E1PagesOnA4OrA3WithTheirAmountsAndTexts) {
     EXPECT_FALSE(folder.exists("bad.pdf"));
 }
 
+TEST_F(CliPdf, TheCarsListOfCarsFourToSeven) {
+    const auto r = RunCli({"pdf", "cars", "--file", "E1.dta", "--out", "cars.pdf"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(PdfPages("cars.pdf"), 1);
+    const QString text = PdfText("cars.pdf");
+    for (const char* expected : {"ΣΥΝΗΜΜΕΝΗ ΚΑΤΑΣΤΑΣΗ ΑΥΤΟΚΙΝΗΤΩΝ", "ΖΗΚ4321", "ΤΑΤ3333", "1.234,50", "ΣΥΝΟΛΟ", "2.734,50"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("ΙΚΑ1234"))) << "car 1 is on the form";
+}
+
 TEST_F(CliPdf, TheTypefaceComesFromTheWorkingFolder) {
     folder.makeFolder("wParams");
     folder.writeFile("wParams/Font.txt", "Courier New\r\n");
