@@ -10,6 +10,7 @@
 #include "clearance/eka_print.h"
 #include "print/cars_print.h"
 #include "print/e1_pages.h"
+#include "print/e2_print.h"
 #include "model/declaration_file.h"
 #include "model/amount_text.h"
 #include "model/errors.h"
@@ -24,7 +25,8 @@ const char* const kUsage =
     "usage: dovazez-cli pdf clearance --file E1FILE --out OUT.pdf\n"
     "       dovazez-cli pdf e1 --file E1FILE --out OUT.pdf [--pages 1,2,3,4] [--a3] [--color]\n"
     "         (with --a3, page 1 is the sheet of pages 4 and 1, page 2 the sheet of pages 2 and 3)\n"
-    "       dovazez-cli pdf cars --file E1FILE --out OUT.pdf\n";
+    "       dovazez-cli pdf cars --file E1FILE --out OUT.pdf\n"
+    "       dovazez-cli pdf e2 --file E2FILE --out OUT.pdf [--pages 1,2] [--first-number N]\n";
 
 int Usage(const QString& message) {
     std::fprintf(stderr, "dovazez-cli pdf: %s\n%s", message.toUtf8().constData(), kUsage);
@@ -100,6 +102,36 @@ void E1Pdf(const QString& file, const QString& out, const std::array<bool, 4>& t
     WritePdf(out, pages);
 }
 
+E2Record ReadE2(const QString& path) {
+    const QByteArray image = ReadImage(path, DeclarationKind::E2);
+    E2Record record;
+    DecodeE2(reinterpret_cast<const uint8_t*>(image.constData()), record);
+    return record;
+}
+
+// The E2 pages one-sided, as the print dialog exports them (5 mm margins, rows numbered from
+// `first` when it is above 0).
+void E2Pdf(const QString& file, const QString& out, const std::array<bool, 4>& ticked, int first) {
+    const E2Record r = ReadE2(file);
+    const QString family = report::ReportFontName();
+    TfiE21Prn one;
+    TfiE22Prn two;
+    std::vector<report::PageReport*> pages;
+    if (ticked[0]) {
+        report::ApplyReportFont(one.qrE21Prn, family);
+        FillE2Page1(one, r);
+        NumberE2Rows(one, first);
+        pages.push_back(&one.qrE21Prn);
+    }
+    if (ticked[1]) {
+        report::ApplyReportFont(two.qrE22Prn, family);
+        FillE2Page2(two, r);
+        pages.push_back(&two.qrE22Prn);
+    }
+    for (report::PageReport* page : pages) SetE2PrintMargins(*page, 0, 0);
+    WritePdf(out, pages);
+}
+
 // The cars list of cars 4 to 7.
 void CarsPdf(const QString& file, const QString& out) {
     const E1Declaration d = ReadE1(file);
@@ -126,7 +158,7 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
 
 int RunPdf(const QStringList& arguments) {
     QStringList args = arguments;
-    if (args.isEmpty()) return Usage(QStringLiteral("name what to write: clearance, e1 or cars"));
+    if (args.isEmpty()) return Usage(QStringLiteral("name what to write: clearance, e1, e2 or cars"));
     const QString kind = args.takeFirst();
     std::optional<QString> file, out;
     try {
@@ -142,6 +174,20 @@ int RunPdf(const QStringList& arguments) {
     } else if (kind == u"cars") {
         if (!args.isEmpty()) return Usage(QStringLiteral("unexpected '%1'").arg(args.first()));
         CarsPdf(*file, *out);
+    } else if (kind == u"e2") {
+        std::optional<QString> list, first;
+        try {
+            list = TakeOption(args, QStringLiteral("--pages"));
+            first = TakeOption(args, QStringLiteral("--first-number"));
+        } catch (const UsageError& e) {
+            return Usage(e.message);
+        }
+        if (!args.isEmpty()) return Usage(QStringLiteral("unexpected '%1'").arg(args.first()));
+        const auto ticked = list ? ParsePages(*list, 2) : std::array<bool, 4>{true, true, false, false};
+        if (!ticked) return Usage(QStringLiteral("--pages takes 1, 2 or 1,2"));
+        const std::optional<int> number = first ? ParseInteger(*first) : std::optional<int>(0);
+        if (!number) return Usage(QStringLiteral("--first-number takes a whole number"));
+        E2Pdf(*file, *out, *ticked, *number);
     } else if (kind == u"e1") {
         std::optional<QString> list;
         bool a3 = false, colour = false;

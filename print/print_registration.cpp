@@ -3,6 +3,7 @@
 
 #include "clearance/fi_eka.h"
 #include "e1/fi_e1.h"
+#include "e2/fi_e2.h"
 #include "print/cars_print_command.h"
 #include "print/eka_print_command.h"
 #include "print/fi_prn_params.h"
@@ -14,6 +15,8 @@ void RegisterPrintOperations() {
     // The E1 window gathers its fields into its record before it asks for the dialog.
     TfiE1::SetFormPrint([](TfiE1& window) { RunPrintDialog(&window, window.Declaration()); });
     TfiE1::SetCarsPrint(PrintCarsAttachment);
+    // The E2 window collects its fields into its record before it asks for the dialog.
+    TfiE2::SetPrint([](TfiE2& window) { RunPrintDialog(&window, TfiE2::Record()); });
 }
 
 }  // namespace dz

@@ -10,9 +10,12 @@
 
 #include "app/run_command.h"
 #include "app/user_dialogs.h"
+#include "controls/edit_int.h"
+#include "controls/edit_real.h"
 #include "model/errors.h"
 #include "print/e1_fill.h"
 #include "print/e1_pages.h"
+#include "print/e2_print.h"
 #include "print/fi_prn_params.h"
 #include "print/open_pdf.h"
 #include "print/platform_dialogs.h"
@@ -159,7 +162,42 @@ void TfiPrnParams::PrintE1() {
 }
 
 void TfiPrnParams::PrintE2() {
-    throw Error(QStringLiteral("Η εκτύπωση του εντύπου Ε2 δεν είναι ακόμη διαθέσιμη."));
+    const std::array<bool, 4> ticked = Ticked();
+    const double moreTop = edMoreMargin->Value();
+    const double moreLeft = edMoreMarginLeft->Value();
+    const auto build = [&](int number) {
+        Prepared prepared;
+        prepared.number = number;
+        if (number == 1) {
+            auto page = std::make_shared<TfiE21Prn>();
+            Prepare(page->qrE21Prn, E2PageTitle(1));
+            FillE2Page1(*page, e2_);
+            NumberE2Rows(*page, edE2FirstNbr->Value());
+            prepared.report = &page->qrE21Prn;
+            prepared.owner = page;
+        } else {
+            auto page = std::make_shared<TfiE22Prn>();
+            Prepare(page->qrE22Prn, E2PageTitle(2));
+            FillE2Page2(*page, e2_);
+            prepared.report = &page->qrE22Prn;
+            prepared.owner = page;
+        }
+        return prepared;
+    };
+    if (!cbDuplex->isChecked()) {
+        for (int number = 1; number <= 2; ++number) {
+            if (!ticked[number - 1]) continue;
+            Prepared page = build(number);
+            SetE2PrintMargins(*page.report, moreTop, moreLeft);
+            PrintPage(*page.report);
+        }
+        return;
+    }
+    if (!ticked[0]) return;
+    qrCompRepA4.duplex = cbDupE2Ver->isChecked() ? report::Duplex::LongEdge : report::Duplex::ShortEdge;
+    std::vector<Prepared> pair{build(1), build(2)};
+    for (Prepared& page : pair) ShiftE2Content(*page.report, moreTop, moreLeft);
+    PrintComposite(qrCompRepA4, std::move(pair));
 }
 
 }  // namespace dz

@@ -152,6 +152,26 @@ TEST_F(CliPdf, TheCarsListOfCarsFourToSeven) {
     EXPECT_FALSE(text.contains(QStringLiteral("ΙΚΑ1234"))) << "car 1 is on the form";
 }
 
+TEST_F(CliPdf, E2PagesWithTheirRowsAndNumbering) {
+    Build("E2.dta", test::kPrintSampleE2, "e2");
+    const auto r = RunCli({"pdf", "e2", "--file", "E2.dta", "--out", "e2.pdf", "--first-number", "17"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const auto sizes = PdfPageSizes("e2.pdf");
+    ASSERT_EQ(sizes.size(), 2u);
+    EXPECT_NEAR(sizes[0].width(), 842, 1) << "landscape";
+    const QString one = PdfText("e2.pdf", 1);
+    for (const char* expected : {"ΠΑΠΑΔΟΠΟΥΛΟΣ", "ΕΡΜΟΥ 10 ΑΘΗΝΑ 10563", "3.000,00", "9,50", "5.863,88", "2.999,99", "17", "32"})
+        EXPECT_TRUE(one.contains(QString::fromUtf8(expected))) << expected << "\n" << one.toStdString();
+    EXPECT_TRUE(PdfText("e2.pdf", 2).contains(QStringLiteral("ΑΓΟΡΑ 1234/2014 ΣΥΜΒ. ΚΩΣΤΟΠΟΥΛΟΥ")));
+
+    ASSERT_EQ(RunCli({"pdf", "e2", "--file", "E2.dta", "--out", "two.pdf", "--pages", "2"}).status, 0);
+    EXPECT_EQ(PdfPages("two.pdf"), 1);
+    EXPECT_EQ(RunCli({"pdf", "e2", "--file", "E2.dta", "--out", "x.pdf", "--pages", "3"}).status, 2);
+    EXPECT_EQ(RunCli({"pdf", "e2", "--file", "E2.dta", "--out", "x.pdf", "--first-number", "a"}).status, 2);
+    EXPECT_EQ(RunCli({"pdf", "e2", "--file", "E1.dta", "--out", "x.pdf"}).status, 1) << "an E1 file is not an E2 statement";
+    EXPECT_FALSE(folder.exists("x.pdf"));
+}
+
 TEST_F(CliPdf, TheTypefaceComesFromTheWorkingFolder) {
     folder.makeFolder("wParams");
     folder.writeFile("wParams/Font.txt", "Courier New\r\n");

@@ -41,4 +41,28 @@ inline constexpr const char* kPrintSampleE1 = R"({
             [711, 18000], [765, 12800], [0, 0]]
 })";
 
+// An E2 statement (JSON of `dovazez-cli build --kind e2`): two leased rows, a co-owner, an
+// acquired property, a ground floor, months that are not whole, stored totals that differ from
+// the rows (the automatic calculation is off).
+inline constexpr const char* kPrintSampleE2 = R"({
+  "Afm": "123456783", "Surname": "ΠΑΠΑΔΟΠΟΥΛΟΣ", "FirstName": "ΓΕΩΡΓΙΟΣ", "FatherName": "ΙΩΑΝΝΗΣ",
+  "Table1": [
+    {"Location": "ΕΡΜΟΥ 10 ΑΘΗΝΑ 10563", "FloorText": "0", "UseText": "ΚΑΤ", "Surface": "85", "TenantName": "ΙΩΑΝΝΟΥ ΠΕΤΡΟΣ",
+     "TenantAfm": "111111111", "From": "01/01", "To": "31/12", "Months": 12, "Rent": 500, "Share": "100",
+     "Col13": 0, "Col14": 3000, "Col15": 0, "Col16": 0},
+    {"Location": "ΚΗΦΙΣΙΑΣ 5 ΜΑΡΟΥΣΙ", "FloorText": "2", "Surface": "40", "TenantName": "ΝΙΚΟΛΑΟΥ ΕΛΕΝΗ",
+     "TenantAfm": "222222222", "From": "16/03", "To": "31/12", "Months": 9.5, "Rent": 1234.5, "Share": "50",
+     "Col13": 5863.88, "Col14": 0, "Col15": 0, "Col16": 0}],
+  "Table2": [{"Location": "ΠΑΤΗΣΙΩΝ 20", "FloorText": "1", "Surface": "60", "CoOwnerName": "ΠΑΠΑΔΟΠΟΥΛΟΥ ΜΑΡΙΑ",
+              "CoOwnerAfm": "987654321", "CoOwnerAddress": "ΠΑΤΗΣΙΩΝ 20 ΑΘΗΝΑ", "Share": "50", "RentPaid": 0}],
+  "Table3": [{"Location": "ΘΗΣΕΩΣ 3", "FloorText": "0", "Surface": "0", "Title": "ΑΓΟΡΑ 1234/2014 ΣΥΜΒ. ΚΩΣΤΟΠΟΥΛΟΥ"}],
+  "CalcOff": true, "Totals": [5863.88, 2999.99, 0, 0],
+  "UseId": [2, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0, 0, 0],
+  "FloorId": [2, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0],
+  "SupplyNo": ["123456789", "987654321", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "555666777",
+               "", "", "", "", "", "", "", "", "111222333", "", "", ""],
+  "LeaseType": ["12", "3", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "30", "", "", "", "", "", "", "", ""],
+  "LeaseDeclNo": ["4455", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ""]
+})";
+
 }  // namespace dz::test
