@@ -7,6 +7,7 @@
 #include "cli/cli_io.h"
 #include "cli/commands.h"
 #include "cli/declaration_inputs.h"
+#include "cli/pdf_command.h"
 #include "clearance/eka_print.h"
 #include "print/cars_print.h"
 #include "print/e1_pages.h"
@@ -50,31 +51,6 @@ void WritePdf(const QString& out, const std::vector<report::PageReport*>& pages)
     report::PdfDocument document(out);
     for (report::PageReport* page : pages) document.Export(*page);
     document.Close();
-}
-
-// The clearance note computed as `compute --file` does, its header filled as the E1 window fills it.
-void ClearancePdf(const QString& file, const QString& out) {
-    const E1Declaration d = ReadE1(file);
-    CodeTable codes;
-    tax::ClearanceInputs inputs;
-    InputsFromDeclaration(d, codes, inputs);
-    EkaPrintInput in;
-    tax::ComputeClearance(codes, inputs, in.results);
-    in.lines = FillEkaLines(in.results);
-    in.luxury = inputs.LuxuryAssets;
-    in.header = {d.Afm.ToString(),
-                 d.Surname.ToString() + u' ' + d.FirstName.ToString(),
-                 d.HomeAddress.ToString(),
-                 d.TaxOffice.ToString(),
-                 d.SpouseSurname.ToString() + u' ' + d.SpouseFirstName.ToString(),
-                 d.SpouseAfm.ToString()};
-    std::array<QString, 4> numbers;
-    for (int i = 0; i < 4; ++i) numbers[i] = d.Car[i].Plate.ToString();
-    in.carNumbers = numbers;
-    TfiEkaPrn layout;
-    report::ApplyReportFont(layout.qrEka);
-    FillEkaPrint(layout, in);
-    WritePdf(out, {&layout.qrEka});
 }
 
 // "1,3" to the ticked pages; nothing when an entry is not a page from 1 to `count`.
@@ -143,9 +119,34 @@ void CarsPdf(const QString& file, const QString& out) {
 
 }  // namespace
 
+void WriteClearancePdf(const E1Declaration& d, const QString& out) {
+    CodeTable codes;
+    tax::ClearanceInputs inputs;
+    InputsFromDeclaration(d, codes, inputs);
+    EkaPrintInput in;
+    tax::ComputeClearance(codes, inputs, in.results);
+    in.lines = FillEkaLines(in.results);
+    in.luxury = inputs.LuxuryAssets;
+    in.header = {d.Afm.ToString(),
+                 d.Surname.ToString() + u' ' + d.FirstName.ToString(),
+                 d.HomeAddress.ToString(),
+                 d.TaxOffice.ToString(),
+                 d.SpouseSurname.ToString() + u' ' + d.SpouseFirstName.ToString(),
+                 d.SpouseAfm.ToString()};
+    std::array<QString, 4> numbers;
+    for (int i = 0; i < 4; ++i) numbers[i] = d.Car[i].Plate.ToString();
+    in.carNumbers = numbers;
+    TfiEkaPrn layout;
+    report::ApplyReportFont(layout.qrEka);
+    FillEkaPrint(layout, in);
+    WritePdf(out, {&layout.qrEka});
+}
+
 std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
     // Printed pages need fonts, hence a QGuiApplication; without a display it draws offscreen.
-    const bool pages = argc > 1 && (qstrcmp(argv[1], "pdf") == 0 || qstrcmp(argv[1], "batch") == 0);
+    bool pages = argc > 1 && qstrcmp(argv[1], "pdf") == 0;
+    for (int i = 2; i < argc && argc > 1 && qstrcmp(argv[1], "batch") == 0; ++i)
+        pages = pages || qstrcmp(argv[i], "--pdf") == 0 || qstrncmp(argv[i], "--pdf=", 6) == 0;
     if (!pages) return std::make_unique<QCoreApplication>(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // Standard error carries the command's own message only; the platform's notices about its
@@ -160,6 +161,10 @@ int RunPdf(const QStringList& arguments) {
     QStringList args = arguments;
     if (args.isEmpty()) return Usage(QStringLiteral("name what to write: clearance, e1, e2 or cars"));
     const QString kind = args.takeFirst();
+    if (kind == u"--help" || kind == u"-h") {
+        std::fputs(kUsage, stdout);
+        return kExitOk;
+    }
     std::optional<QString> file, out;
     try {
         file = TakeOption(args, QStringLiteral("--file"));
@@ -170,7 +175,7 @@ int RunPdf(const QStringList& arguments) {
     if (!file || !out) return Usage(QStringLiteral("--file and --out are required"));
     if (kind == u"clearance") {
         if (!args.isEmpty()) return Usage(QStringLiteral("unexpected '%1'").arg(args.first()));
-        ClearancePdf(*file, *out);
+        WriteClearancePdf(ReadE1(*file), *out);
     } else if (kind == u"cars") {
         if (!args.isEmpty()) return Usage(QStringLiteral("unexpected '%1'").arg(args.first()));
         CarsPdf(*file, *out);
