@@ -109,7 +109,7 @@ std::optional<int> ParseInteger(QStringView text) {
     const QByteArray ascii = text.trimmed().toLatin1();
     if (ascii.isEmpty()) return std::nullopt;
     const char* begin = ascii.constData();
-    if (*begin == '+') ++begin;
+    if (*begin == '+' && ascii.size() > 1 && ascii[1] != '-') ++begin;  // "+5", never "+-5"
     int value = 0;
     const auto [end, ec] = std::from_chars(begin, ascii.constData() + ascii.size(), value);
     if (ec != std::errc() || end != ascii.constData() + ascii.size()) return std::nullopt;

@@ -43,6 +43,9 @@ TEST(AmountText, ReadsWholeNumbers) {
     EXPECT_EQ(dz::ParseInteger(u"42"), 42);
     EXPECT_EQ(dz::ParseInteger(u"-7"), -7);
     EXPECT_EQ(dz::ParseInteger(u"1-2"), std::nullopt);
+    EXPECT_EQ(dz::ParseInteger(u"+5"), 5);
+    EXPECT_EQ(dz::ParseInteger(u"+-5"), std::nullopt) << "one sign only";
+    EXPECT_EQ(dz::ParseInteger(u"+"), std::nullopt);
     EXPECT_EQ(dz::ParseInteger(u"99999999999"), std::nullopt);
     EXPECT_EQ(dz::ParseInteger(u""), std::nullopt);
 }
