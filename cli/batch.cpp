@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/compute_json.h"
 #include "cli/declaration_inputs.h"
+#include "cli/pdf_command.h"
 #include "model/declaration_file.h"
 #include "model/declaration_index.h"
 #include "model/errors.h"
@@ -57,10 +58,7 @@ int RunBatch(const QStringList& arguments) {
         std::fputs("dovazez-cli batch: usage: batch DIR [--pdf DIR2]\n", stderr);
         return kExitUsage;
     }
-    if (pdfFolder) {
-        std::fputs("dovazez-cli batch: --pdf needs the clearance note print, which this build does not have yet\n", stderr);
-        return kExitUsage;
-    }
+    if (pdfFolder && !QDir().mkpath(*pdfFolder)) throw IoError(QStringLiteral("%1: cannot create the folder").arg(*pdfFolder));
     const QDir folder(args.first());
     if (!folder.exists()) throw IoError(QStringLiteral("%1: no such folder").arg(args.first()));
 
@@ -72,7 +70,8 @@ int RunBatch(const QStringList& arguments) {
     tax::ResultSet results;
     E1Declaration declaration;
     for (const QString& name : names) {
-        if (!AfmOfDeclarationFileName(DeclarationKind::E1, name)) continue;
+        const auto fileAfm = AfmOfDeclarationFileName(DeclarationKind::E1, name);
+        if (!fileAfm) continue;
         try {
             const QByteArray image = *ReadDeclarationImageFromPath(folder.filePath(name), DeclarationKind::E1);
             DecodeE1(reinterpret_cast<const uint8_t*>(image.constData()), declaration);
@@ -80,6 +79,10 @@ int RunBatch(const QStringList& arguments) {
             tax::ComputeClearance(codes, inputs, results);
             const std::string line = CsvLine(declaration, results);
             std::fwrite(line.data(), 1, line.size(), stdout);
+            // The note is named after the tax number of its file ("E1.dta", saved without one, gives "E1.pdf").
+            if (pdfFolder)
+                WriteClearancePdf(declaration, QDir(*pdfFolder).filePath((fileAfm->isEmpty() ? QStringLiteral("E1") : *fileAfm) +
+                                                                         QStringLiteral(".pdf")));
         } catch (const Error& e) {
             std::fprintf(stderr, "dovazez-cli batch: %s: skipped: %s\n", name.toUtf8().constData(),
                          e.message().toUtf8().constData());

@@ -21,10 +21,11 @@ const Command kCommands[] = {
     {"build", dz::cli::RunBuild, "build --kind e1|e2 --out PATH   JSON on standard input to a declaration file"},
     {"pdf", dz::cli::RunPdf, "pdf clearance|e1|e2|cars --file FILE --out OUT.pdf [...]   printed pages as PDF (pdf --help)"},
     {"batch", dz::cli::RunBatch,
-     "batch DIR                  every E1 file of DIR computed: a CSV header, then one line per declaration\n"
+     "batch DIR [--pdf DIR2]     every E1 file of DIR computed: a CSV header, then one line per declaration\n"
      "                             (afm, surname, first name, total income, income tax due and solidarity\n"
      "                             contribution of taxpayer and spouse, final balance); damaged files are\n"
-     "                             named on standard error and skipped (exit status 1 when any was)"},
+     "                             named on standard error and skipped (exit status 1 when any was);\n"
+     "                             with --pdf each clearance note is also written to DIR2/<AFM>.pdf"},
 };
 
 void PrintUsage(FILE* to) {

@@ -43,6 +43,19 @@ TEST(CliBatch, OneLinePerDeclarationMatchingComputeFile) {
     EXPECT_DOUBLE_EQ(fields[fields.size() - 7].toDouble(), one["TotalIncome"].toArray()[0].toDouble());
 }
 
+TEST(CliBatch, ClearanceNotesAsPdfNamedAfterTheTaxNumber) {
+    dz::test::TestFolder folder;
+    folder.makeFolder("Tables");
+    Build("Tables/E1123456783.dta", R"({"Afm": "123456783", "Surname": "ΠΑΠΑΣ", "Codes": [[301, 30000]]})");
+    Build("Tables/E1.dta", R"({"Surname": "ΧΩΡΙΣ ΑΦΜ", "Codes": [[301, 10000]]})");
+    const auto r = RunCli({"batch", "Tables", "--pdf", "notes"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    for (const char* name : {"notes/123456783.pdf", "notes/E1.pdf"}) {
+        ASSERT_TRUE(folder.exists(name)) << name;
+        EXPECT_TRUE(folder.readFile(name).startsWith("%PDF")) << name;
+    }
+}
+
 TEST(CliBatch, EmptyAndMissingFolders) {
     dz::test::TestFolder folder;
     folder.makeFolder("empty");
