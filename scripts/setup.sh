@@ -4,7 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake qt6-base-dev libgl-dev libjpeg-dev libgtest-dev googletest
-          libbenchmark-dev fonts-liberation xdg-utils xvfb xauth desktop-file-utils poppler-utils)
+          libbenchmark-dev fonts-liberation xdg-utils xvfb xauth desktop-file-utils poppler-utils
+          clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
