@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QWheelEvent>
 
+#include "controls/focus_chain.h"
 #include "e1/fi_e1.h"
 
 namespace dz {
@@ -96,20 +97,7 @@ bool TfiE1::NavigationKey(QWidget*, QKeyEvent* event) {
     }
 }
 
-void TfiE1::MoveFocus(bool forward) {
-    QWidget* start = QApplication::focusWidget();
-    if (!start || !isAncestorOf(start)) start = this;
-    QWidget* w = start;
-    // The focus chain runs through the whole main window; only this window's fields count.
-    while (true) {
-        w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
-        if (!w || w == start) return;
-        if (!isAncestorOf(w) || qobject_cast<QTabBar*>(w)) continue;
-        if (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus)) continue;
-        w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-        return;
-    }
-}
+void TfiE1::MoveFocus(bool forward) { MoveFocusWithin(this, forward); }
 
 void TfiE1::ShowPage(int index) { pcPages->setCurrentIndex((index + kPageCount) % kPageCount); }
 

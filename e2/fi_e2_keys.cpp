@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QWheelEvent>
 
+#include "controls/focus_chain.h"
 #include "e2/fi_e2.h"
 #include "e2/fi_e2_names.h"
 
@@ -92,20 +93,7 @@ bool TfiE2::NavigationKey(QKeyEvent* event) {
     }
 }
 
-void TfiE2::MoveFocus(bool forward) {
-    QWidget* start = QApplication::focusWidget();
-    if (!start || !isAncestorOf(start)) start = this;
-    QWidget* w = start;
-    // The focus chain runs through the whole main window; only this window's fields count.
-    while (true) {
-        w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
-        if (!w || w == start) return;
-        if (!isAncestorOf(w) || qobject_cast<QTabBar*>(w)) continue;
-        if (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus)) continue;
-        w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-        return;
-    }
-}
+void TfiE2::MoveFocus(bool forward) { MoveFocusWithin(this, forward); }
 
 void TfiE2::NextPage() { ShowPage(pcPages->currentIndex() + 1); }
 
