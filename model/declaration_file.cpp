@@ -1,15 +1,10 @@
 // Declaration files: naming, reading whole records, and saves that never destroy the old file.
 #include "model/declaration_file.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
-#include <cstdio>
-#include <cerrno>
-#include <cstring>
-#include <unistd.h>
 
+#include "model/atomic_file.h"
 #include "model/errors.h"
 
 namespace dz {
@@ -71,35 +66,14 @@ bool ReadDeclarationFile(QStringView afm, E2Record& record) {
     return true;
 }
 
-namespace {
-
-// Writes the bytes to a new file beside the target and renames it over the target, so the
-// old file stays whole until the new one is complete. An old declaration is flushed to disk
-// first; a brand-new file has nothing to lose and skips the wait.
-void ReplaceFile(const QString& name, const QByteArray& bytes, bool replacing) {
-    const QFileInfo info(name);
-    QTemporaryFile temporary(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
-    auto fail = [&](const QString& reason) {
-        throw IoError(QStringLiteral("Δεν ήταν δυνατή η αποθήκευση του αρχείου %1: %2").arg(name, reason));
-    };
-    if (!QDir(info.absolutePath()).exists()) fail(QStringLiteral("ο φάκελος %1 δεν υπάρχει").arg(info.path()));
-    if (!temporary.open()) fail(temporary.errorString());
-    if (temporary.write(bytes) != bytes.size() || !temporary.flush()) fail(temporary.errorString());
-    if (replacing && ::fsync(temporary.handle()) != 0) fail(QString::fromLocal8Bit(std::strerror(errno)));
-    if (std::rename(QFile::encodeName(temporary.fileName()).constData(), QFile::encodeName(name).constData()) != 0)
-        fail(QString::fromLocal8Bit(std::strerror(errno)));
-    temporary.setAutoRemove(false);
-}
-
-}  // namespace
-
 SaveOutcome WriteDeclarationImage(DeclarationKind kind, QStringView afm, const QByteArray& image, Dialogs& dialogs) {
     const QString name = DeclarationFileName(kind, afm);
     if (image.size() != RecordSize(kind))
         throw DataError(QStringLiteral("Εσωτερικό σφάλμα: εικόνα δήλωσης %1 bytes").arg(image.size()));
-    const bool exists = QFileInfo::exists(name);
-    if (exists && !dialogs.AskYesNo(kOverwriteQuestion)) return SaveOutcome::Declined;
-    ReplaceFile(name, image, exists);
+    // A declaration that may not be written is refused before the overwrite question.
+    if (const QString refusal = WriteRefusal(name); !refusal.isEmpty()) throw IoError(FileWriteError(name, refusal));
+    if (QFileInfo::exists(name) && !dialogs.AskYesNo(kOverwriteQuestion)) return SaveOutcome::Declined;
+    WriteFileAtomically(name, image);
     dialogs.Inform(kSaveSucceeded);
     return SaveOutcome::Written;
 }

@@ -41,7 +41,8 @@ enum class SaveOutcome { Written, Declined };
 
 // Saves an image under its AFM: a new file at once, an existing one after the overwrite
 // question; then the success notice. The old file is replaced only once the new bytes are
-// safely on disk. IoError when the file cannot be written; DataError for an unsafe AFM.
+// safely on disk, and keeps its permissions. IoError, before any question, for a declaration
+// or folder that may not be written, and for a write that fails; DataError for an unsafe AFM.
 SaveOutcome WriteDeclarationImage(DeclarationKind kind, QStringView afm, const QByteArray& image, Dialogs& dialogs);
 SaveOutcome WriteDeclarationFile(const E1Declaration& declaration, Dialogs& dialogs);
 SaveOutcome WriteDeclarationFile(const E2Record& record, Dialogs& dialogs);

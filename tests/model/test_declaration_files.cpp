@@ -2,28 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <deque>
 
 #include "model/declaration_file.h"
 #include "model/declaration_index.h"
 #include "model/errors.h"
+#include "support/scripted_dialogs.h"
 #include "support/test_folder.h"
 
 namespace {
 
-class ScriptedDialogs : public dz::Dialogs {
-public:
-    std::deque<bool> answers;
-    QStringList asked, informed;
-    bool AskYesNo(const QString& text) override {
-        asked << text;
-        if (answers.empty()) throw std::logic_error("unexpected question");
-        const bool a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    void Inform(const QString& text) override { informed << text; }
-};
+using dz::test::ScriptedDialogs;
 
 dz::E1Declaration Named(const char* afm, const char* surname) {
     dz::E1Declaration d;
