@@ -18,6 +18,7 @@
 #include "app/run_command.h"
 #include "app/start_panel.h"
 #include "app/user_dialogs.h"
+#include "model/atomic_file.h"
 #include "model/declaration_index.h"
 #include "model/errors.h"
 #include "support/about_box.h"
@@ -442,10 +443,7 @@ void TfiMain::miAutoCheckClick() {
         ~Resync() { item->setChecked(QFile::exists(kAutoCheckFile)); }
     } resync{miAutoCheck};
     if (miAutoCheck->isChecked()) {
-        QFile file(kAutoCheckFile);
-        const QByteArray line("Not OK\r\n");
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(line) != line.size() || !file.flush())
-            throw IoError(QStringLiteral("Δεν είναι δυνατή η εγγραφή του αρχείου %1").arg(kAutoCheckFile));
+        WriteFileAtomically(kAutoCheckFile, QByteArrayView("Not OK\r\n"));
     } else if (QFile::exists(kAutoCheckFile)) {
         if (!QFile::remove(kAutoCheckFile))
             throw IoError(QStringLiteral("Δεν είναι δυνατή η διαγραφή του αρχείου %1").arg(kAutoCheckFile));

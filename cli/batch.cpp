@@ -79,6 +79,12 @@ int RunBatch(const QStringList& arguments) {
             tax::ComputeClearance(codes, inputs, results);
             const std::string line = CsvLine(declaration, results);
             std::fwrite(line.data(), 1, line.size(), stdout);
+            // A line reaches standard output before its note is written: output that cannot be
+            // written stops the run before it replaces an earlier note.
+            if (pdfFolder && std::fflush(stdout) != 0) {
+                std::fputs("dovazez-cli batch: standard output could not be written\n", stderr);
+                return kExitBadInput;
+            }
             // The note is named after the tax number of its file ("E1.dta", saved without one, gives "E1.pdf").
             if (pdfFolder)
                 WriteClearancePdf(declaration, QDir(*pdfFolder).filePath((fileAfm->isEmpty() ? QStringLiteral("E1") : *fileAfm) +

@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonParseError>
-#include <QSaveFile>
 #include <cstdio>
 
 #include "model/errors.h"
@@ -41,13 +40,6 @@ void WriteJson(const QJsonObject& object) {
     const QByteArray text = QJsonDocument(object).toJson(QJsonDocument::Indented);
     std::fwrite(text.constData(), 1, text.size(), stdout);
     std::fflush(stdout);
-}
-
-void WriteFileAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw IoError(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
 }
 
 QByteArray ReadWholeFile(const QString& path) {

@@ -20,8 +20,6 @@ bool TakeFlag(QStringList& args, const QString& flag);
 QByteArray ReadStandardInput();
 QJsonObject ParseJsonObject(const QByteArray& bytes);  // DataError when not one JSON object
 void WriteJson(const QJsonObject& object);
-// Writes the bytes through a temporary file renamed into place: never a partial file.
-void WriteFileAtomically(const QString& path, const QByteArray& bytes);
 QByteArray ReadWholeFile(const QString& path);
 
 }  // namespace dz::cli

@@ -4,6 +4,7 @@
 
 #include "cli/cli_io.h"
 #include "cli/commands.h"
+#include "model/atomic_file.h"
 #include "model/declaration_file.h"
 #include "model/errors.h"
 #include "model/record_json.h"

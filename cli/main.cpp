@@ -50,7 +50,13 @@ int main(int argc, char** argv) {
     for (const Command& c : kCommands) {
         if (name != QLatin1String(c.name)) continue;
         try {
-            return c.run(args);
+            const int status = c.run(args);
+            // Output that did not reach its file (a full disk, a closed pipe) is a failure, never a success.
+            if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+                std::fprintf(stderr, "dovazez-cli %s: standard output could not be written\n", c.name);
+                return dz::cli::kExitBadInput;
+            }
+            return status;
         } catch (const dz::Error& e) {
             std::fprintf(stderr, "dovazez-cli %s: %s\n", c.name, e.message().toUtf8().constData());
             return dz::cli::kExitBadInput;

@@ -65,8 +65,7 @@ void WriteE2Pictures(const QString& folder, bool pngCopies) {
         const QString name = QStringLiteral("E2P%1").arg(i + 1);
         forms::WriteJpegFile(dir.filePath(name + QStringLiteral(".jpg")), image, forms::kPictureQuality,
                              E2Fingerprint(i));
-        if (pngCopies && !image.save(dir.filePath(name + QStringLiteral(".png"))))
-            throw IoError(QStringLiteral("Δεν είναι δυνατή η εγγραφή του αρχείου %1.png").arg(name));
+        if (pngCopies) forms::WritePngCopy(dir.filePath(name + QStringLiteral(".png")), image);
     }
 }
 

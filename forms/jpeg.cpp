@@ -2,7 +2,6 @@
 #include "forms/jpeg.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +10,7 @@
 // jpeglib.h needs size_t and FILE declared first.
 #include <jpeglib.h>
 
+#include "model/atomic_file.h"
 #include "model/errors.h"
 
 namespace dz::forms {
@@ -172,9 +172,7 @@ std::optional<JpegPicture> DecodeJpeg(const QByteArray& data) {
 
 void WriteJpegFile(const QString& path, const QImage& image, int quality, const QByteArray& comment) {
     const QByteArray bytes = EncodeJpeg(image, quality, comment);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw IoError(QStringLiteral("Δεν είναι δυνατή η εγγραφή του αρχείου %1").arg(path));
+    WriteFileAtomically(path, bytes);
 }
 
 std::optional<JpegPicture> ReadJpegFile(const QString& path) {

@@ -1,12 +1,14 @@
 // Page pictures on disk: file names, the description fingerprint in the JPEG comment, drawing when stale.
 #include "forms/page_pictures.h"
 
+#include <QBuffer>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 
 #include "forms/jpeg.h"
 #include "forms/page_render.h"
+#include "model/atomic_file.h"
 #include "model/errors.h"
 #include "model/reference_files.h"
 
@@ -90,9 +92,15 @@ void WriteE1Pictures(const QString& folder, bool pngCopies) {
         const QImage image = RenderPage(page, RenderTarget::Screen);
         const QString name = QStringLiteral("E1P%1").arg(i + 1);
         WriteJpegFile(dir.filePath(name + QStringLiteral(".jpg")), image, kPictureQuality, PageFingerprint(page));
-        if (pngCopies && !image.save(dir.filePath(name + QStringLiteral(".png"))))
-            throw IoError(QStringLiteral("Δεν είναι δυνατή η εγγραφή του αρχείου %1.png").arg(name));
+        if (pngCopies) WritePngCopy(dir.filePath(name + QStringLiteral(".png")), image);
     }
+}
+
+void WritePngCopy(const QString& path, const QImage& image) {
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    if (!image.save(&png, "PNG")) throw IoError(QStringLiteral("Η εικόνα %1 δεν κωδικοποιήθηκε ως PNG.").arg(path));
+    WriteFileAtomically(path, png.data());
 }
 
 }  // namespace dz::forms

@@ -25,4 +25,7 @@ QImage E1PagePicture(int index);
 // `pngCopies`, a PNG beside each JPEG (to look at).
 void WriteE1Pictures(const QString& folder, bool pngCopies);
 
+// A PNG copy of a page picture, written whole or not at all; IoError when it cannot be written.
+void WritePngCopy(const QString& path, const QImage& image);
+
 }  // namespace dz::forms

@@ -1,7 +1,6 @@
-// Colour backgrounds: the form page drawn in grey and tinted with the form's ink, kept as BMP files.
+// Colour backgrounds: the form page drawn in grey and tinted with the form's ink; a BMP file given in its place is used as it is.
 #include "print/e1_colour.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -51,11 +50,7 @@ QImage E1ColourBackground(const QString& relativePath, int formPage) {
             throw IoError(QStringLiteral("Η εικόνα %1 δεν μπορεί να διαβαστεί (%2).").arg(path, reader.errorString()));
         return picture;
     }
-    QImage picture = DrawE1ColourPage(formPage);
-    // Written beside the other pictures, in the folder found whatever its case.
-    const QString folder = FindReferenceFile(relativePath.section(u'/', 0, -2));
-    if (QFileInfo(folder).isDir()) picture.save(folder + u'/' + relativePath.section(u'/', -1), "BMP");
-    return picture;
+    return DrawE1ColourPage(formPage);
 }
 
 }  // namespace dz

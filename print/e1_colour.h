@@ -7,7 +7,7 @@ namespace dz {
 
 // The colour picture of the whole A4 sheet of form page `formPage` (0-based), read from
 // `relativePath` (found without regard to case). A missing file is drawn from the page
-// description in colour and written there for next time (when the folder can be written).
+// description in colour, in memory: the working folder is not filled with large pictures.
 // IoError naming the file when it exists but cannot be read as a picture.
 QImage E1ColourBackground(const QString& relativePath, int formPage);
 

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QPdfWriter>
 
+#include "model/atomic_file.h"
 #include "model/errors.h"
 #include "report/page_report.h"
 
@@ -23,11 +24,11 @@ QString PdfWriteError(const QString& path, const QString& reason) {
         .arg(QFileInfo(path).absoluteFilePath(), reason);
 }
 
-PdfDocument::PdfDocument(const QString& path) : path_(path), file_(path) {
-    // Never written over in place: a failure leaves the earlier file whole.
-    file_.setDirectWriteFallback(false);
-    if (!file_.open(QIODevice::WriteOnly)) throw IoError(PdfWriteError(path_, file_.errorString()));
-    writer_ = std::make_unique<QPdfWriter>(&file_);
+PdfDocument::PdfDocument(const QString& path) : path_(path) {
+    // Refused before any page is made, so a long export does not end in an error it could foresee.
+    if (const QString refusal = WriteRefusal(path_); !refusal.isEmpty()) throw IoError(PdfWriteError(path_, refusal));
+    bytes_.open(QIODevice::WriteOnly);
+    writer_ = std::make_unique<QPdfWriter>(&bytes_);
     writer_->setResolution(kPdfResolution);
     writer_->setCreator(kCreator);
 }
@@ -35,7 +36,6 @@ PdfDocument::PdfDocument(const QString& path) : path_(path), file_(path) {
 PdfDocument::~PdfDocument() {
     if (painter_.isActive()) painter_.end();
     writer_.reset();
-    if (!closed_) file_.cancelWriting();
 }
 
 void PdfDocument::Export(PageReport& report) {
@@ -44,9 +44,9 @@ void PdfDocument::Export(PageReport& report) {
     writer_->setPageLayout(PageLayoutOf(report));
     if (pages_ == 0) {
         writer_->setTitle(report.title);
-        if (!painter_.begin(writer_.get())) throw IoError(PdfWriteError(path_, file_.errorString()));
+        if (!painter_.begin(writer_.get())) throw IoError(PdfWriteError(path_, QStringLiteral("η σελίδα δεν ξεκίνησε")));
     } else if (!writer_->newPage()) {
-        throw IoError(PdfWriteError(path_, file_.errorString()));
+        throw IoError(PdfWriteError(path_, QStringLiteral("η νέα σελίδα δεν ξεκίνησε")));
     }
     RenderReport(report, painter_);
     ++pages_;
@@ -55,14 +55,11 @@ void PdfDocument::Export(PageReport& report) {
 bool PdfDocument::Close() {
     if (closed_) return false;
     closed_ = true;
-    if (pages_ == 0) {
-        file_.cancelWriting();
-        return false;
-    }
+    if (pages_ == 0) return false;
     painter_.end();
     writer_.reset();
-    if (file_.error() != QFileDevice::NoError || !file_.commit())
-        throw IoError(PdfWriteError(path_, file_.errorString()));
+    if (const QString reason = TryWriteFileAtomically(path_, bytes_.data()); !reason.isEmpty())
+        throw IoError(PdfWriteError(path_, reason));
     return true;
 }
 

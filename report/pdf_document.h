@@ -1,7 +1,7 @@
 // A PDF document that collects the pages of several exports and is written when it is closed.
 #pragma once
 #include <QPainter>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QString>
 #include <memory>
 
@@ -13,8 +13,8 @@ class PageReport;
 
 class PdfDocument {
 public:
-    // Opens a temporary file beside `path`; IoError (in Greek, naming the file) when the folder
-    // cannot be written. An earlier file of that name stays as it is until Close.
+    // IoError (in Greek, naming the file) at once when `path` may not be written. The pages
+    // are made in memory; an earlier file of that name stays as it is until Close.
     explicit PdfDocument(const QString& path);
     // Without Close nothing is written and an earlier file of that name stays intact.
     ~PdfDocument();
@@ -23,8 +23,9 @@ public:
 
     // Runs the report's before-print hook and adds its page (its own paper and orientation).
     void Export(PageReport& report);
-    // Writes the document over `path`. IoError when it cannot be written completely; the
-    // earlier file then stays intact. A document without pages writes nothing: false.
+    // Writes the document over `path` in one piece through the program's file writer. IoError
+    // when it cannot be written completely; the earlier file then stays intact. A document
+    // without pages writes nothing: false.
     bool Close();
 
     int PageCount() const { return pages_; }
@@ -32,7 +33,7 @@ public:
 
 private:
     QString path_;
-    QSaveFile file_;
+    QBuffer bytes_;
     std::unique_ptr<QPdfWriter> writer_;
     QPainter painter_;
     int pages_ = 0;

@@ -2,8 +2,8 @@
 #include "report/report_font.h"
 
 #include <QFile>
-#include <QSaveFile>
 
+#include "model/atomic_file.h"
 #include "model/errors.h"
 #include "model/reference_files.h"
 #include "model/text1253.h"
@@ -40,9 +40,7 @@ void StoreReportFontName(const QString& name) {
         throw IoError(QStringLiteral("Η γραμματοσειρά «%1» δεν μπορεί να γραφτεί στο αρχείο %2.").arg(name, path));
     bytes.resize(written);
     bytes.append("\r\n");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw IoError(QStringLiteral("Δεν είναι δυνατή η εγγραφή του αρχείου %1 (%2).").arg(path, file.errorString()));
+    WriteFileAtomically(path, bytes);
 }
 
 void ApplyReportFont(PageReport& report, const QString& family) {

@@ -10,6 +10,7 @@
 
 #include "app/clickable_picture.h"
 #include "app/fi_main.h"
+#include "model/atomic_file.h"
 #include "app/fi_pro.h"
 #include "app/open_url.h"
 #include "app/start_panel.h"
@@ -344,7 +345,7 @@ TEST_F(MainWindowTest, AutoCheckFailureIsShownAndTheTickShowsTheFile) {
     main->miAutoCheck->setChecked(false);
     main->miAutoCheck->trigger();
     ASSERT_EQ(UserDialogs::ShownTexts().size(), 1);
-    EXPECT_EQ(UserDialogs::ShownTexts()[0], QStringLiteral("Δεν είναι δυνατή η εγγραφή του αρχείου Autocheck15.ini"));
+    EXPECT_EQ(UserDialogs::ShownTexts()[0], FileWriteError(QStringLiteral("Autocheck15.ini"), QStringLiteral("υπάρχει φάκελος με αυτό το όνομα")));
     EXPECT_EQ(main->miAutoCheck->isChecked(), QFile::exists("Autocheck15.ini"));
 }
 
