@@ -9,8 +9,10 @@
 #include "cli/declaration_inputs.h"
 #include "cli/pdf_command.h"
 #include "model/declaration_file.h"
+#include "model/atomic_file.h"
 #include "model/declaration_index.h"
 #include "model/errors.h"
+#include "report/pdf_document.h"
 #include "tax/clearance.h"
 
 namespace dz::cli {
@@ -64,7 +66,28 @@ int RunBatch(const QStringList& arguments) {
 
     QStringList names = folder.entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     std::fputs(kHeader, stdout);
-    int skipped = 0;
+    int failures = 0;
+    // A declaration whose note cannot be written keeps its line: its computation stands.
+    auto reportNote = [&](const QString& name, const QString& error) {
+        std::fprintf(stderr, "dovazez-cli batch: %s: clearance note not written: %s\n", name.toUtf8().constData(),
+                     error.toUtf8().constData());
+        ++failures;
+    };
+    // The notes are written in groups that share their waits for the disk.
+    constexpr size_t kNotesPerWrite = 32;
+    std::vector<FileToWrite> notes;
+    QStringList notesOf;  // the declaration file of each note
+    // False when standard output refused the lines: the run stops before it replaces an
+    // earlier note, since the lines reach standard output before their notes are written.
+    auto writeNotes = [&] {
+        if (std::fflush(stdout) != 0) return false;
+        const QStringList reasons = TryWriteFilesAtomically(notes);
+        for (qsizetype i = 0; i < reasons.size(); ++i)
+            if (!reasons[i].isEmpty()) reportNote(notesOf[i], report::PdfWriteError(notes[size_t(i)].path, reasons[i]));
+        notes.clear();
+        notesOf.clear();
+        return true;
+    };
     CodeTable codes;
     tax::ClearanceInputs inputs;
     tax::ResultSet results;
@@ -77,26 +100,30 @@ int RunBatch(const QStringList& arguments) {
             DecodeE1(reinterpret_cast<const uint8_t*>(image.constData()), declaration);
             InputsFromDeclaration(declaration, codes, inputs);
             tax::ComputeClearance(codes, inputs, results);
-            const std::string line = CsvLine(declaration, results);
-            std::fwrite(line.data(), 1, line.size(), stdout);
-            // A line reaches standard output before its note is written: output that cannot be
-            // written stops the run before it replaces an earlier note.
-            if (pdfFolder && std::fflush(stdout) != 0) {
-                std::fputs("dovazez-cli batch: standard output could not be written\n", stderr);
-                return kExitBadInput;
-            }
-            // The note is named after the tax number of its file ("E1.dta", saved without one, gives "E1.pdf").
-            if (pdfFolder)
-                WriteClearancePdf(declaration, QDir(*pdfFolder).filePath((fileAfm->isEmpty() ? QStringLiteral("E1") : *fileAfm) +
-                                                                         QStringLiteral(".pdf")));
         } catch (const Error& e) {
             std::fprintf(stderr, "dovazez-cli batch: %s: skipped: %s\n", name.toUtf8().constData(),
                          e.message().toUtf8().constData());
-            ++skipped;
+            ++failures;
+            continue;
         }
+        const std::string line = CsvLine(declaration, results);
+        std::fwrite(line.data(), 1, line.size(), stdout);
+        if (!pdfFolder) continue;
+        // The note is named after the tax number of its file ("E1.dta", saved without one, gives "E1.pdf").
+        const QString path =
+            QDir(*pdfFolder).filePath((fileAfm->isEmpty() ? QStringLiteral("E1") : *fileAfm) + QStringLiteral(".pdf"));
+        try {
+            report::PdfDocument note(path);
+            AddClearanceNote(note, declaration);
+            notes.push_back({path, note.Finish()});
+            notesOf << name;
+        } catch (const Error& e) {
+            reportNote(name, e.message());
+        }
+        if (notes.size() == kNotesPerWrite && !writeNotes()) return kExitBadInput;
     }
-    if (std::fflush(stdout) != 0) return kExitBadInput;
-    return skipped ? kExitBadInput : kExitOk;
+    if (!writeNotes()) return kExitBadInput;
+    return failures ? kExitBadInput : kExitOk;
 }
 
 }  // namespace dz::cli

@@ -25,7 +25,8 @@ const Command kCommands[] = {
      "                             (afm, surname, first name, total income, income tax due and solidarity\n"
      "                             contribution of taxpayer and spouse, final balance); damaged files are\n"
      "                             named on standard error and skipped (exit status 1 when any was);\n"
-     "                             with --pdf each clearance note is also written to DIR2/<AFM>.pdf"},
+     "                             with --pdf each clearance note is also written to DIR2/<AFM>.pdf, whole or\n"
+     "                             not at all (a note not written is named on standard error, exit status 1)"},
 };
 
 void PrintUsage(FILE* to) {

@@ -119,7 +119,7 @@ void CarsPdf(const QString& file, const QString& out) {
 
 }  // namespace
 
-void WriteClearancePdf(const E1Declaration& d, const QString& out) {
+void AddClearanceNote(report::PdfDocument& document, const E1Declaration& d) {
     CodeTable codes;
     tax::ClearanceInputs inputs;
     InputsFromDeclaration(d, codes, inputs);
@@ -139,7 +139,7 @@ void WriteClearancePdf(const E1Declaration& d, const QString& out) {
     TfiEkaPrn layout;
     report::ApplyReportFont(layout.qrEka);
     FillEkaPrint(layout, in);
-    WritePdf(out, {&layout.qrEka});
+    document.Export(layout.qrEka);
 }
 
 std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
@@ -175,7 +175,10 @@ int RunPdf(const QStringList& arguments) {
     if (!file || !out) return Usage(QStringLiteral("--file and --out are required"));
     if (kind == u"clearance") {
         if (!args.isEmpty()) return Usage(QStringLiteral("unexpected '%1'").arg(args.first()));
-        WriteClearancePdf(ReadE1(*file), *out);
+        const E1Declaration declaration = ReadE1(*file);
+        report::PdfDocument document(*out);
+        AddClearanceNote(document, declaration);
+        document.Close();
     } else if (kind == u"cars") {
         if (!args.isEmpty()) return Usage(QStringLiteral("unexpected '%1'").arg(args.first()));
         CarsPdf(*file, *out);

@@ -3,12 +3,12 @@
 #include <QString>
 
 #include "model/e1_declaration.h"
+#include "report/pdf_document.h"
 
 namespace dz::cli {
 
-// The clearance note of a saved declaration, computed as `compute --file` does, with the
-// header and the notes line filled as the E1 window fills them, written to `out` in one piece.
-// IoError when the file cannot be written (an earlier file of that name stays).
-void WriteClearancePdf(const E1Declaration& declaration, const QString& out);
+// Adds the clearance note of a saved declaration, computed as `compute --file` does, with the
+// header and the notes line filled as the E1 window fills them.
+void AddClearanceNote(report::PdfDocument& document, const E1Declaration& declaration);
 
 }  // namespace dz::cli

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QSet>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -136,29 +137,71 @@ QString SystemErrorText(int error) {
 
 QString WriteRefusal(const QString& path) { return Refusal(ResolvedTarget(path)); }
 
-QString TryWriteFileAtomically(const QString& path, QByteArrayView bytes) {
-    const QString target = ResolvedTarget(path);
-    if (QString refusal = Refusal(target); !refusal.isEmpty()) return refusal;
-    const QByteArray targetName = QFile::encodeName(target);
-    struct stat old {};
-    const bool replacing = ::stat(targetName.constData(), &old) == 0;
+namespace {
 
-    QByteArray temporaryName;
-    int fd = CreateTemporary(target, temporaryName);
-    if (fd < 0) return SystemErrorText(errno);
-    auto fail = [&](int error) {
+// One file on its way: its temporary file open until synced, or the reason it failed.
+struct Pending {
+    QByteArray target;
+    QByteArray temporary;
+    int fd = -1;
+    QString reason;
+
+    bool Failed() const { return !reason.isEmpty(); }
+    void Fail(int error) {
         if (fd >= 0) ::close(fd);
-        ::unlink(temporaryName.constData());
-        return SystemErrorText(error);
-    };
-    if (replacing && !KeepPermissions(fd, old)) return fail(errno);
-    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) return fail(errno);
-    const int closed = ::close(fd);
-    fd = -1;
-    if (closed != 0) return fail(errno);
-    if (::rename(temporaryName.constData(), targetName.constData()) != 0) return fail(errno);
-    SyncFolder(FolderOf(target));
-    return {};
+        fd = -1;
+        if (!temporary.isEmpty()) ::unlink(temporary.constData());
+        reason = SystemErrorText(error);
+    }
+};
+
+Pending Start(const QString& path, QByteArrayView bytes) {
+    Pending file;
+    const QString target = ResolvedTarget(path);
+    file.reason = Refusal(target);
+    if (file.Failed()) return file;
+    file.target = QFile::encodeName(target);
+    struct stat old {};
+    const bool replacing = ::stat(file.target.constData(), &old) == 0;
+    file.fd = CreateTemporary(target, file.temporary);
+    if (file.fd < 0) {
+        file.temporary.clear();
+        file.Fail(errno);
+    } else if ((replacing && !KeepPermissions(file.fd, old)) || !WriteAll(file.fd, bytes)) {
+        file.Fail(errno);
+    }
+    return file;
+}
+
+void Finish(Pending& file) {
+    if (file.Failed()) return;
+    if (::fsync(file.fd) != 0) return file.Fail(errno);
+    const int closed = ::close(file.fd);
+    file.fd = -1;
+    if (closed != 0) return file.Fail(errno);
+    if (::rename(file.temporary.constData(), file.target.constData()) != 0) return file.Fail(errno);
+}
+
+}  // namespace
+
+QStringList TryWriteFilesAtomically(const std::vector<FileToWrite>& files) {
+    std::vector<Pending> pending;
+    pending.reserve(files.size());
+    // Every file is written before the first waits for the disk, so that the waits overlap.
+    for (const FileToWrite& f : files) pending.push_back(Start(f.path, f.bytes));
+    QStringList reasons;
+    QSet<QString> folders;
+    for (Pending& file : pending) {
+        Finish(file);
+        if (!file.Failed()) folders.insert(FolderOf(QFile::decodeName(file.target)));
+        reasons << file.reason;
+    }
+    for (const QString& folder : folders) SyncFolder(folder);
+    return reasons;
+}
+
+QString TryWriteFileAtomically(const QString& path, QByteArrayView bytes) {
+    return TryWriteFilesAtomically({{path, bytes.toByteArray()}}).constFirst();
 }
 
 QString FileWriteError(const QString& path, const QString& reason) {

@@ -2,6 +2,8 @@
 #pragma once
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
+#include <vector>
 
 namespace dz {
 
@@ -17,6 +19,16 @@ QString WriteRefusal(const QString& path);
 // written through to its target. On any failure the new file is removed, an earlier file stays
 // byte for byte as it was, and the reason is returned in Greek; an empty text means written.
 QString TryWriteFileAtomically(const QString& path, QByteArrayView bytes);
+
+struct FileToWrite {
+    QString path;
+    QByteArray bytes;
+};
+
+// Several files, each whole or not at all as above, sharing the waits for the disk: all are
+// written, then synced, renamed and their folders synced. The reasons in the order given
+// (empty for a file written). Each file stays open until synced: a few dozen at a time.
+QStringList TryWriteFilesAtomically(const std::vector<FileToWrite>& files);
 
 // TryWriteFileAtomically raising IoError with FileWriteError's text.
 void WriteFileAtomically(const QString& path, QByteArrayView bytes);

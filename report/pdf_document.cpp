@@ -52,13 +52,21 @@ void PdfDocument::Export(PageReport& report) {
     ++pages_;
 }
 
-bool PdfDocument::Close() {
-    if (closed_) return false;
+QByteArray PdfDocument::Finish() {
+    if (closed_ || pages_ == 0) {
+        closed_ = true;
+        return {};
+    }
     closed_ = true;
-    if (pages_ == 0) return false;
     painter_.end();
     writer_.reset();
-    if (const QString reason = TryWriteFileAtomically(path_, bytes_.data()); !reason.isEmpty())
+    return bytes_.data();
+}
+
+bool PdfDocument::Close() {
+    const QByteArray pdf = Finish();
+    if (pdf.isEmpty()) return false;
+    if (const QString reason = TryWriteFileAtomically(path_, pdf); !reason.isEmpty())
         throw IoError(PdfWriteError(path_, reason));
     return true;
 }

@@ -27,6 +27,9 @@ public:
     // when it cannot be written completely; the earlier file then stays intact. A document
     // without pages writes nothing: false.
     bool Close();
+    // Ends the document and gives its bytes instead of writing them, for a caller that writes
+    // several files together; empty for a document without pages or one already ended.
+    QByteArray Finish();
 
     int PageCount() const { return pages_; }
     const QString& Path() const { return path_; }

@@ -117,6 +117,28 @@ TEST_F(CliWriteFailures, EveryWriterReportsEachFailingWriteAndKeepsTheEarlierFil
     EXPECT_EQ(test::AllNames("."), (QStringList{"E2.dta", "Tables", "out"})) << "nothing written beside the files asked for";
 }
 
+TEST_F(CliWriteFailures, BatchNamesANoteItCannotWriteAndWritesTheOthers) {
+    for (const char* afm : {"111111118", "222222226"}) {
+        QByteArray json(test::kPrintSampleE1);
+        json.replace("123456783", afm);
+        ASSERT_EQ(RunCli({"build", "--kind", "e1", "--out", QStringLiteral("Tables/E1%1.dta").arg(afm)}, json).status, 0);
+    }
+    QDir().mkpath("out");
+    QFile locked("out/123456783.pdf");
+    ASSERT_TRUE(locked.open(QIODevice::WriteOnly) && locked.write("earlier") == 7);
+    locked.close();
+    locked.setPermissions(QFileDevice::ReadOwner);
+
+    const auto r = RunCli({"batch", "Tables", "--pdf", "out"});
+    EXPECT_EQ(r.status, 1) << "a note not written is a failure of the run";
+    EXPECT_TRUE(r.err.contains("E1123456783.dta")) << r.err.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(r.err).contains(QStringLiteral("μόνο για ανάγνωση"))) << r.err.toStdString();
+    EXPECT_EQ(r.out.count('\n'), 4) << "the header and every declaration's line";
+    for (const char* written : {"out/111111118.pdf", "out/222222226.pdf"}) EXPECT_TRUE(IsWholePdf(written)) << written;
+    ASSERT_TRUE(locked.open(QIODevice::ReadOnly));
+    EXPECT_EQ(locked.readAll(), "earlier");
+}
+
 TEST_F(CliWriteFailures, OutputThatCannotReachStandardOutputIsAFailure) {
     for (const QStringList& args : {QStringList{"batch", "Tables"}, QStringList{"dump", "E2.dta"},
                                     QStringList{"compute", "--file", "Tables/E1123456783.dta"}}) {

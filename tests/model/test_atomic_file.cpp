@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <functional>
 #include <tuple>
 #include <grp.h>
@@ -105,6 +106,46 @@ TEST_F(AtomicFile, AFailingSyncIsReportedAndLeavesTheEarlierFileWhole) {
         EXPECT_EQ(test::AllNames(folder.path()), QStringList{"out.dta"}) << "sync " << run.failingWrite;
     };
     EXPECT_EQ(test::ForEachFailingSync(runs), 1) << "the file is synced before it replaces the earlier one";
+}
+
+TEST_F(AtomicFile, AGroupWritesEachFileWholeOrNotAtAllAndGivesEachFailure) {
+    // Written in this order, each in one write and one sync; "b" is refused before writing.
+    const QStringList writtenInOrder{"a.pdf", "c.pdf", "d.pdf"};
+    const std::vector<FileToWrite> files{
+        {folder.file("a.pdf"), "new a"}, {folder.file("b.pdf"), "new b"}, {folder.file("c.pdf"), "new c"}, {folder.file("d.pdf"), "new d"}};
+    for (const bool failSync : {false, true}) {
+        QStringList reasons;
+        test::WriterRuns runs;
+        runs.prepare = [&] {
+            for (const QString& name : test::AllNames(folder.path())) {
+                QFile::setPermissions(folder.file(name), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+                QFile::remove(folder.file(name));
+            }
+            folder.writeFile("b.pdf", "earlier b");
+            SetMode(folder.file("b.pdf"), 0444);
+            folder.writeFile("c.pdf", "earlier c");
+        };
+        runs.write = [&] { reasons = TryWriteFilesAtomically(files); };
+        runs.check = [&](const test::FailedRun& run) {
+            const QString failed = run.failingWrite ? writtenInOrder.value(run.failingWrite - 1) : QString();
+            const std::string where = (failSync ? "sync of " : "write of ") + failed.toStdString();
+            ASSERT_EQ(reasons.size(), 4) << where;
+            EXPECT_TRUE(reasons[1].contains(QStringLiteral("μόνο για ανάγνωση"))) << where;
+            EXPECT_EQ(folder.readFile("b.pdf"), "earlier b") << where;
+            for (const auto& [index, name, earlier] : {std::tuple{0, "a.pdf", ""}, std::tuple{2, "c.pdf", "earlier c"},
+                                                       std::tuple{3, "d.pdf", ""}}) {
+                const bool fails = failed == QLatin1String(name);
+                EXPECT_EQ(reasons[index].isEmpty(), !fails) << where << ", " << name;
+                EXPECT_EQ(folder.exists(name), !fails || *earlier) << where << ", " << name;
+                if (folder.exists(name)) {
+                    EXPECT_EQ(folder.readFile(name), fails ? QByteArray(earlier) : files[size_t(index)].bytes) << where << ", " << name;
+                }
+            }
+            EXPECT_EQ(test::AllNames(folder.path()).filter(QRegularExpression(QStringLiteral("^\\."))), QStringList{})
+                << where << ": no temporary file is left";
+        };
+        EXPECT_EQ(failSync ? test::ForEachFailingSync(runs) : test::ForEachFailingWrite(runs), 3);
+    }
 }
 
 TEST_F(AtomicFile, NewFilesFollowTheUmaskAndReplacedFilesKeepTheirMode) {
