@@ -116,6 +116,30 @@ TEST_F(E1Commands, SavingWarnsOfAMissingTaxNumberAndClearsTheMarkWhateverTheAnsw
     EXPECT_TRUE(UserDialogs::ShownTexts().isEmpty());
 }
 
+TEST_F(E1Commands, AReadOnlyDeclarationIsNotReplacedAndTheWindowKeepsItsChanges) {
+    TypeAndLeave(QStringLiteral("edAFM"), QStringLiteral("123456783"));
+    {
+        ScriptedDialogs dialogs;
+        window->miSave->trigger();
+    }
+    const QString saved = QStringLiteral("Tables/E1123456783.dta");
+    const QByteArray earlier = folder.readFile(saved);
+    QFile::setPermissions(folder.file(saved), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    TypeAndLeave(QStringLiteral("edBigName"), QStringLiteral("ΝΕΟ ΕΠΩΝΥΜΟ"));
+    {
+        ScriptedDialogs dialogs;  // no answers: the overwrite question must not come
+        window->miSave->trigger();
+        ASSERT_EQ(UserDialogs::ShownTexts().size(), 1);
+        EXPECT_TRUE(UserDialogs::ShownTexts()[0].contains(saved)) << UserDialogs::ShownTexts()[0].toStdString();
+        EXPECT_TRUE(UserDialogs::ShownTexts()[0].contains(QStringLiteral("μόνο για ανάγνωση")))
+            << UserDialogs::ShownTexts()[0].toStdString();
+    }
+    EXPECT_TRUE(window->Modified()) << "the changes are still to be saved";
+    EXPECT_EQ(folder.readFile(saved), earlier);
+    EXPECT_FALSE(QFile::permissions(folder.file(saved)) & QFileDevice::WriteOwner) << "still read-only";
+    QFile::setPermissions(folder.file(saved), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
 // A declaration typed through the window and saved.
 void E1Commands::TypeADeclaration() {
     const struct {
