@@ -1,8 +1,11 @@
 // The amount text, reading it back, whole numbers, and the tax-number rule.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "model/afm.h"
 #include "model/amount_text.h"
+#include "model/errors.h"
 
 namespace {
 
@@ -23,6 +26,22 @@ TEST(AmountText, FormatsWithTwoDecimalsThousandsAndHalvesAwayFromZero) {
 
 TEST(AmountText, KeepsAtMostFifteenSignificantDigits) {
     EXPECT_EQ(dz::FormatAmount(12345678901234.56).toStdString(), "12.345.678.901.234,60");
+}
+
+TEST(AmountText, RefusesValuesThatAreNotFiniteNumbers) {
+    const struct { const char* name; double value; } cases[] = {
+        {"NaN", std::numeric_limits<double>::quiet_NaN()},
+        {"+infinity", std::numeric_limits<double>::infinity()},
+        {"-infinity", -std::numeric_limits<double>::infinity()},
+    };
+    for (const auto& c : cases) {
+        try {
+            const QString shown = dz::FormatAmount(c.value);
+            ADD_FAILURE() << c.name << " shown as " << shown.toStdString();
+        } catch (const dz::DataError& e) {
+            EXPECT_EQ(e.message(), QStringLiteral("Εσωτερικό σφάλμα: το ποσό δεν είναι πεπερασμένος αριθμός")) << c.name;
+        }
+    }
 }
 
 TEST(AmountText, ReadsBackWithTheDecimalComma) {
