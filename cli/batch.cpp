@@ -5,9 +5,9 @@
 
 #include "cli/cli_io.h"
 #include "cli/commands.h"
-#include "cli/compute_json.h"
 #include "cli/declaration_inputs.h"
 #include "cli/pdf_command.h"
+#include "model/amount_text.h"
 #include "model/declaration_file.h"
 #include "model/declaration_index.h"
 #include "model/errors.h"
@@ -39,7 +39,8 @@ std::string CsvLine(const E1Declaration& d, const tax::ResultSet& r) {
                               r.IncomeTaxDue[0],  r.IncomeTaxDue[1],
                               r.SolidarityContribution[0], r.SolidarityContribution[1],
                               r.FinalBalance};
-    for (double n : numbers) line += ',' + JsonNumber(n).toStdString();
+    // Rounded as the clearance note rounds them, with the decimal point other programs read.
+    for (double n : numbers) line += ',' + FormatPlainAmount(n, u'.').toStdString();
     return line + '\n';
 }
 

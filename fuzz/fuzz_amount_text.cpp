@@ -1,4 +1,4 @@
-// Amount and whole-number text read from any characters; amount text written for any double.
+// Amount and whole-number text read from any characters; amount text, also plain, written for any double.
 #include <QRegularExpression>
 #include <QString>
 #include <cmath>
@@ -51,6 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const QString shown = FormatAmount(value);
         FUZZ_CHECK(Matches(QStringLiteral("-?[0-9]{1,3}(\\.[0-9]{3})*,[0-9]{2}"), shown));
         FUZZ_CHECK(shown != QStringLiteral("-0,00"));
+        FUZZ_CHECK(FormatPlainAmount(value, u'.') == StripThousands(shown).replace(kDecimalSeparator, u'.'));
         if (std::fabs(value) <= kReal6Max) {
             const auto back = ParseAmount(shown);
             FUZZ_CHECK(back.has_value());

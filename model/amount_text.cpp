@@ -75,6 +75,14 @@ QString FormatAmount(double value) {
     return text;
 }
 
+QString FormatPlainAmount(double value, QChar decimalSeparator) {
+    const Cents cents = RoundToCents(value);
+    QString text = QString::fromLatin1(cents.digits.data(), static_cast<qsizetype>(cents.digits.size()));
+    text.insert(text.size() - 2, decimalSeparator);
+    if (cents.negative) text.prepend(u'-');
+    return text;
+}
+
 QString StripThousands(QStringView text) {
     QString out = text.toString();
     out.remove(kThousandsSeparator);

@@ -14,6 +14,10 @@ inline constexpr QChar kThousandsSeparator = u'.';
 // DataError for NaN or an infinity.
 QString FormatAmount(double value);
 
+// The same rounding for machine-readable text: two decimals after `decimalSeparator`, no
+// thousands separators (1234.5, u'.' -> "1234.50").
+QString FormatPlainAmount(double value, QChar decimalSeparator);
+
 // Every thousands separator removed.
 QString StripThousands(QStringView text);
 
