@@ -5,11 +5,11 @@
 
 #include "cli/cli_io.h"
 #include "cli/commands.h"
-#include "cli/compute_json.h"
 #include "cli/declaration_inputs.h"
 #include "cli/pdf_command.h"
-#include "model/declaration_file.h"
+#include "model/amount_text.h"
 #include "model/atomic_file.h"
+#include "model/declaration_file.h"
 #include "model/declaration_index.h"
 #include "model/errors.h"
 #include "report/pdf_document.h"
@@ -41,7 +41,8 @@ std::string CsvLine(const E1Declaration& d, const tax::ResultSet& r) {
                               r.IncomeTaxDue[0],  r.IncomeTaxDue[1],
                               r.SolidarityContribution[0], r.SolidarityContribution[1],
                               r.FinalBalance};
-    for (double n : numbers) line += ',' + JsonNumber(n).toStdString();
+    // Rounded as the clearance note rounds them, with the decimal point other programs read.
+    for (double n : numbers) line += ',' + FormatPlainAmount(n, u'.').toStdString();
     return line + '\n';
 }
 
@@ -95,18 +96,19 @@ int RunBatch(const QStringList& arguments) {
     for (const QString& name : names) {
         const auto fileAfm = AfmOfDeclarationFileName(DeclarationKind::E1, name);
         if (!fileAfm) continue;
+        std::string line;
         try {
             const QByteArray image = *ReadDeclarationImageFromPath(folder.filePath(name), DeclarationKind::E1);
             DecodeE1(reinterpret_cast<const uint8_t*>(image.constData()), declaration);
             InputsFromDeclaration(declaration, codes, inputs);
             tax::ComputeClearance(codes, inputs, results);
+            line = CsvLine(declaration, results);
         } catch (const Error& e) {
             std::fprintf(stderr, "dovazez-cli batch: %s: skipped: %s\n", name.toUtf8().constData(),
                          e.message().toUtf8().constData());
             ++failures;
             continue;
         }
-        const std::string line = CsvLine(declaration, results);
         std::fwrite(line.data(), 1, line.size(), stdout);
         if (!pdfFolder) continue;
         // The note is named after the tax number of its file ("E1.dta", saved without one, gives "E1.pdf").

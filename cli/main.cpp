@@ -23,10 +23,12 @@ const Command kCommands[] = {
     {"batch", dz::cli::RunBatch,
      "batch DIR [--pdf DIR2]     every E1 file of DIR computed: a CSV header, then one line per declaration\n"
      "                             (afm, surname, first name, total income, income tax due and solidarity\n"
-     "                             contribution of taxpayer and spouse, final balance); damaged files are\n"
-     "                             named on standard error and skipped (exit status 1 when any was);\n"
-     "                             with --pdf each clearance note is also written to DIR2/<AFM>.pdf, whole or\n"
-     "                             not at all (a note not written is named on standard error, exit status 1)"},
+     "                             contribution of taxpayer and spouse, final balance; amounts with two\n"
+     "                             decimals after a point, rounded as the clearance note rounds them);\n"
+     "                             damaged files are named on standard error and skipped (exit status 1\n"
+     "                             when any was); with --pdf each clearance note is also written to\n"
+     "                             DIR2/<AFM>.pdf, whole or not at all (a note not written is named on\n"
+     "                             standard error, exit status 1)"},
 };
 
 void PrintUsage(FILE* to) {

@@ -1,9 +1,12 @@
 // Doys.txt reading, the SearchKey tables and the byte-order quick search.
 #include "controls/doys_list.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <vector>
 
+#include "model/errors.h"
 #include "model/text1253.h"
 
 namespace dz {
@@ -47,7 +50,26 @@ int Win1253Code(QChar c) {
     return static_cast<unsigned char>(byte);
 }
 
+// Why a file that is there could not be read: in the user's words where the cause is plain.
+QString UnreadableReason(const QFile& file) {
+    const QFileInfo info(file.fileName());
+    if (info.isDir()) return QStringLiteral("είναι φάκελος, όχι αρχείο");
+    if (!info.isReadable()) return QStringLiteral("δεν επιτρέπεται η ανάγνωσή του");
+    return file.errorString();
+}
+
 }  // namespace
+
+std::optional<QList<DoysRow>> ReadDoysFile(const QString& path) {
+    QFile file(path);
+    if (!file.exists()) return std::nullopt;
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError)
+        throw IoError(QStringLiteral("Ο κατάλογος των Δ.Ο.Υ. δεν διαβάστηκε από το αρχείο %1: %2")
+                          .arg(path, UnreadableReason(file)));
+    return ParseDoysFile(bytes);
+}
 
 QList<DoysRow> ParseDoysFile(const QByteArray& bytes) {
     QList<DoysRow> rows;

@@ -1,4 +1,4 @@
-// The tax-office list without widgets: reading Wparams/Doys.txt, SearchKey and the quick search.
+// The tax-office list without widgets: reading WParams/Doys.txt, SearchKey and the quick search.
 #pragma once
 #include <QByteArray>
 #include <QChar>
@@ -23,6 +23,10 @@ inline constexpr int kDoysCodeLength = 20;
 // has no lines. A line without ";" has an empty description and its first 20 characters as
 // code; empty lines give empty rows; nothing is trimmed.
 QList<DoysRow> ParseDoysFile(const QByteArray& bytes);
+
+// The rows of the file at `path`; nothing when there is no such file. IoError naming the file
+// and the reason when it is there but cannot be read: an empty list would hide the fault.
+std::optional<QList<DoysRow>> ReadDoysFile(const QString& path);
 
 // Whatever the user types turned into the Greek capital the list holds: Latin small letters
 // by the Greek keyboard layout (a → Α, u → Θ, j → Ξ, w → Σ), Latin capitals the same

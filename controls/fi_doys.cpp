@@ -3,7 +3,6 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -98,15 +97,13 @@ void TfiDOYS::FormCreate() {
 }
 
 void TfiDOYS::LoadFile() {
-    QFile file(FindReferenceFile(QStringLiteral("WParams/Doys.txt")));
-    if (!file.exists()) return;  // not reported: the grid keeps its empty rows
-    if (!file.open(QIODevice::ReadOnly)) return;
-    const QList<DoysRow> rows = ParseDoysFile(file.readAll());
+    const std::optional<QList<DoysRow>> rows = ReadDoysFile(FindReferenceFile(QStringLiteral("WParams/Doys.txt")));
+    if (!rows) return;  // no file is not reported: the grid keeps its empty rows
     sgDoys_->clearContents();
-    sgDoys_->setRowCount(static_cast<int>(rows.size()));
-    for (int r = 0; r < rows.size(); ++r) {
-        sgDoys_->setItem(r, 0, Cell(rows[r].description));
-        sgDoys_->setItem(r, 1, Cell(rows[r].code));
+    sgDoys_->setRowCount(static_cast<int>(rows->size()));
+    for (int r = 0; r < rows->size(); ++r) {
+        sgDoys_->setItem(r, 0, Cell(rows->at(r).description));
+        sgDoys_->setItem(r, 1, Cell(rows->at(r).code));
     }
 }
 

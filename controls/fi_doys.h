@@ -12,11 +12,12 @@ class QTableWidget;
 namespace dz {
 
 // Created for one use: the constructor is FormCreate (header row, then the file, when found,
-// in file order; without it four empty rows). The grid `sgDoys` holds description and code;
-// typing in it builds the quick-search text `edFastEdit` through SearchKey and jumps to the
-// first matching row of the sort column (rgIndexSelect: 0 description, 1 code; choosing
-// one sorts the grid by it). Enter or a double click accepts, Esc rejects; the caller then
-// reads `SelectedDescription()` (column 0 of the current row).
+// in file order; without it four empty rows; IoError when it is there but cannot be read).
+// The grid `sgDoys` holds description and code; typing in it builds the quick-search text
+// `edFastEdit` through SearchKey and jumps to the first matching row of the sort column
+// (rgIndexSelect: 0 description, 1 code; choosing one sorts the grid by it). Enter or a double
+// click accepts, Esc rejects; the caller then reads `SelectedDescription()` (column 0 of the
+// current row).
 class TfiDOYS : public QDialog {
     Q_OBJECT
 public:

@@ -7,6 +7,7 @@
 #include "app/user_dialogs.h"
 #include "e1/e1_texts.h"
 #include "e1/fi_e1.h"
+#include "model/chosen_declaration.h"
 #include "model/declaration_file.h"
 
 namespace dz {
@@ -14,7 +15,7 @@ namespace dz {
 QWidget* NewE1Window(QWidget* parent) { return new TfiE1(parent); }
 
 void LoadE1Declaration(TfiE1& window, const QString& afm) {
-    ReadDeclarationFile(afm, window.Declaration());
+    ReadChosenDeclaration(afm, window.Declaration());
     window.ShowDeclaration();
     window.SetModified(false);
 }

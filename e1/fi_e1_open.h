@@ -16,6 +16,7 @@ QWidget* NewE1Window(QWidget* parent);
 QWidget* OpenE1FromIndex(QWidget* parent);
 
 // Reads the declaration of `afm` into `window` and shows it; the window is not modified after.
+// IoError, the window untouched, when the file is gone or cannot be read.
 void LoadE1Declaration(TfiE1& window, const QString& afm);
 
 }  // namespace dz

@@ -17,6 +17,7 @@
 #include "clearance/fi_eka.h"
 #include "controls/edit_afm.h"
 #include "e1/code_list_editor.h"
+#include "model/chosen_declaration.h"
 #include "model/declaration_file.h"
 #include "tax/clearance.h"
 
@@ -131,16 +132,21 @@ void TfiFastDil::OpenClick() {
 }
 
 void TfiFastDil::OpenDeclaration(const QString& afm) {
+    // Everything is read before the window changes: a file that fails leaves it as it was.
+    const QByteArray image = ReadChosenDeclarationImage(DeclarationKind::E1, afm);
+    E1Image base{};
+    std::copy(image.begin(), image.end(), reinterpret_cast<char*>(base.data()));
+    E1Declaration declaration;
+    DecodeE1(base.data(), declaration);
+    const ShortDeclarationView view = ShowShortDeclaration(declaration);
+
+    base_ = base;
+    declaration_ = declaration;
     veCodes->Clear();
     for (auto& [code, box] : boxes_) box->setChecked(false);
-    const auto image = ReadDeclarationImage(DeclarationKind::E1, afm);
-    if (!image) return;
-    std::copy(image->begin(), image->end(), reinterpret_cast<char*>(base_.data()));
-    DecodeE1(base_.data(), declaration_);
     cbMarried->setChecked(declaration_.Married);
     edBigName->setText(declaration_.Surname.ToString());
     edAFM->setText(declaration_.Afm.ToString());
-    const ShortDeclarationView view = ShowShortDeclaration(declaration_);
     for (int code : view.ticked) boxes_[code]->setChecked(true);
     veCodes->SetRows(view.rows);
 }

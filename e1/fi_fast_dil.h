@@ -24,7 +24,8 @@ public:
     void SaveClick();
     void EkaClick();
 
-    // Opens the declaration of that tax number (what OpenClick does after the index).
+    // Opens the declaration of that tax number (what OpenClick does after the index). IoError,
+    // the window as it was, when its file is gone or cannot be read.
     void OpenDeclaration(const QString& afm);
 
     const E1Declaration& Declaration() const { return declaration_; }

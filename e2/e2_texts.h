@@ -15,6 +15,5 @@ inline const QString kNoFreeTable2Row = QStringLiteral("Δεν υπάρχουν 
 inline const QString kNoDeclarations = QStringLiteral("Δεν υπάρχει καταχωρημένη καμία δήλωση.");
 inline const QString kCalcOn = QStringLiteral("ΑΥΤΟΜΑΤΟΣ ΥΠΟΛΟΓΙΣΜΟΣ");
 inline const QString kCalcOff = QStringLiteral("ΧΩΡΙΣ ΥΠΟΛΟΓΙΣΜΟ");
-inline const QString kMissingFile = QStringLiteral("Η δήλωση με Α.Φ.Μ. %1 δεν βρέθηκε στο φάκελο Tables");
 
 }  // namespace dz::e2

@@ -18,8 +18,8 @@
 #include "e2/e2_texts.h"
 #include "e2/fi_e2_names.h"
 #include "e2/fi_select_e2.h"
+#include "model/chosen_declaration.h"
 #include "model/declaration_file.h"
-#include "model/errors.h"
 
 namespace dz {
 namespace {
@@ -71,7 +71,7 @@ TfiE2::TfiE2(QWidget* parent) : QWidget(parent) {
 TfiE2::~TfiE2() = default;
 
 void TfiE2::OpenStatement(const QString& afm) {
-    if (!ReadDeclarationFile(afm, Record())) throw IoError(e2::kMissingFile.arg(afm));
+    ReadChosenDeclaration(afm, Record());
     ShowRecord();
     ApplyCalcMode();
     modified_ = false;

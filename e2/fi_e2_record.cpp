@@ -5,6 +5,7 @@
 
 #include "controls/edit_int.h"
 #include "controls/edit_real.h"
+#include "controls/stored_text.h"
 #include "e2/e2_lists.h"
 #include "e2/fi_e2.h"
 #include "e2/fi_e2_names.h"
@@ -94,13 +95,6 @@ private:
     QString name_;
 };
 
-// A stored text is shown whole even where the user may type fewer characters, so that opening
-// and saving a statement never cuts what it holds.
-void ShowText(QLineEdit* edit, const QString& text) {
-    if (edit->maxLength() < text.size()) edit->setMaxLength(int(text.size()));
-    edit->setText(text);
-}
-
 // Record to window.
 class ShowVisitor : public FieldVisitor {
 public:
@@ -111,7 +105,7 @@ public:
     void Flags(const char*, int, const std::array<uint8_t, N>&) {}
     template <int N>
     void Text(const char* field, int, const FixedText<N>& text) {
-        if (auto* edit = Bound<QLineEdit>(field)) ShowText(edit, text.ToString());
+        if (auto* edit = Bound<QLineEdit>(field)) SetStoredText(edit, text.ToString());
     }
     void Real(const char* field, int, double value) {
         if (auto* edit = Bound<TEditReal>(field)) edit->SetValue(value);

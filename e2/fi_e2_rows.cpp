@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "app/user_dialogs.h"
+#include "controls/stored_text.h"
 #include "e2/e2_texts.h"
 #include "e2/fi_e2.h"
 #include "e2/fi_e2_names.h"
@@ -19,7 +20,7 @@ QStringList TfiE2::RowTexts(int row) const {
 
 void TfiE2::SetRowTexts(int row, const QStringList& texts) {
     int k = 0;
-    for (const char* column : e2::kRowColumns) Field(column, row)->setText(texts.value(k++));
+    for (const char* column : e2::kRowColumns) SetStoredText(Field(column, row), texts.value(k++));
 }
 
 void TfiE2::ClearRow(int row) { SetRowTexts(row, QStringList()); }
@@ -71,8 +72,13 @@ void TfiE2::mTransferToPin2Click() {
     if (!ValidRow()) return;
     for (int m = 1; m <= kE2Table2Rows; ++m) {
         if (!Field("edPin2Topos%1", m)->text().isEmpty()) continue;
-        for (const e2::TransferredField& f : e2::kTransferredFields)
-            Field(f.to, f.toPosition ? m + kE2Table1Rows : m)->setText(Field(f.from, CurrentRow)->text());
+        for (const e2::TransferredField& f : e2::kTransferredFields) {
+            const QString text = Field(f.from, CurrentRow)->text();
+            // A position's field holds what any position holds; a column of table 2 keeps what
+            // its own record field can (four characters of the surface).
+            if (f.toPosition) SetStoredText(Field(f.to, m + kE2Table1Rows), text);
+            else Field(f.to, m)->setText(text);
+        }
         modified_ = true;
         return;
     }

@@ -237,11 +237,15 @@ void TfiE2::ConnectFields() {
         const char* columns[kE2IncomeColumns] = {"edKat%1", "edGr%1", "edGi%1", "edLi%1"};
         for (int c = 0; c < kE2IncomeColumns; ++c) row.columns[c] = static_cast<TEditReal*>(Field(columns[c], n));
 
+        // The row's calculation runs as a command: what it throws (an income beyond any number
+        // for an absurd rent) is shown in the error box and never travels through Qt.
+        const auto calculate = [this, n] { RunCommand(this, [this, n] { CalcE2(n); }); };
         for (EditField* date : {row.date1, row.date2})
-            connect(date, &EditField::exited, this, [this, date, n] { edDate11Exit(date, n); });
+            connect(date, &EditField::exited, this,
+                    [this, date, n] { RunCommand(this, [this, date, n] { edDate11Exit(date, n); }); });
         for (EditField* field : {static_cast<EditField*>(row.share), static_cast<EditField*>(row.rent)})
-            connect(field, &EditField::exited, this, [this, n] { CalcE2(n); });
-        for (TEditReal* column : row.columns) connect(column, &EditField::exited, this, [this, n] { CalcE2(n); });
+            connect(field, &EditField::exited, this, calculate);
+        for (TEditReal* column : row.columns) connect(column, &EditField::exited, this, calculate);
     }
     for (int c = 0; c < kE2IncomeColumns; ++c) totals_[c] = static_cast<TEditReal*>(Field("edTotal%1", c + 1));
 

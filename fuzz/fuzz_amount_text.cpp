@@ -1,4 +1,4 @@
-// Amount and whole-number text read from any characters; amount text written for any double.
+// Amount and whole-number text read from any characters; amount text, also plain, written for any double.
 #include <QRegularExpression>
 #include <QString>
 #include <cmath>
@@ -6,6 +6,7 @@
 
 #include "fuzz_check.h"
 #include "model/amount_text.h"
+#include "model/errors.h"
 
 namespace {
 
@@ -30,18 +31,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (const auto amount = ParseAmount(text)) FUZZ_CHECK(std::isfinite(*amount));
     FUZZ_CHECK(!StripThousands(text).contains(kThousandsSeparator));
 
-    // Any eight bytes as a double: the amount text is well formed; within the six-byte real's
-    // range (every stored amount) it reads back to the cent, to 15 significant digits for larger
-    // amounts. Near the double's own limit the 15-digit rounding may step past it.
+    // Any eight bytes as a double: NaN and the infinities are refused; otherwise the amount text
+    // is well formed and, within the six-byte real's range (every stored amount), reads back to
+    // the cent, to 15 significant digits for larger amounts. Near the double's own limit the
+    // 15-digit rounding may step past it.
     if (size >= sizeof(double)) {
         double value;
         std::memcpy(&value, data, sizeof value);
+        if (!std::isfinite(value)) {
+            bool refused = false;
+            try {
+                FormatAmount(value);
+            } catch (const DataError&) {
+                refused = true;
+            }
+            FUZZ_CHECK(refused);
+            return 0;
+        }
         const QString shown = FormatAmount(value);
         FUZZ_CHECK(Matches(QStringLiteral("-?[0-9]{1,3}(\\.[0-9]{3})*,[0-9]{2}"), shown));
         FUZZ_CHECK(shown != QStringLiteral("-0,00"));
-        if (!std::isfinite(value)) {
-            FUZZ_CHECK(shown == QStringLiteral("0,00"));
-        } else if (std::fabs(value) <= kReal6Max) {
+        FUZZ_CHECK(FormatPlainAmount(value, u'.') == StripThousands(shown).replace(kDecimalSeparator, u'.'));
+        if (std::fabs(value) <= kReal6Max) {
             const auto back = ParseAmount(shown);
             FUZZ_CHECK(back.has_value());
             FUZZ_CHECK(std::fabs(*back - value) <= 0.0050001 + std::fabs(value) * 1e-14);

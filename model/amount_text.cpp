@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include "model/errors.h"
+
 namespace dz {
 namespace {
 
@@ -38,24 +40,46 @@ std::string CentsDigits(double magnitude) {
     return first == std::string::npos ? std::string("0") : kept.substr(first);
 }
 
+// An amount rounded to the cent: its sign and the decimal digits of its whole cents, at least three.
+struct Cents {
+    bool negative = false;
+    std::string digits;
+};
+
+// DataError for NaN or an infinity: no amount text can show it, and "0,00" would hide the fault.
+Cents RoundToCents(double value) {
+    if (!std::isfinite(value))
+        throw DataError(QStringLiteral("Εσωτερικό σφάλμα: το ποσό δεν είναι πεπερασμένος αριθμός"));
+    Cents cents{value < 0, value == 0.0 ? std::string("0") : CentsDigits(std::fabs(value))};
+    if (cents.digits == "0") cents.negative = false;  // never "-0,00"
+    if (cents.digits.size() < 3) cents.digits.insert(0, 3 - cents.digits.size(), '0');
+    return cents;
+}
+
 }  // namespace
 
 QString FormatAmount(double value) {
-    if (!std::isfinite(value) || value == 0.0) return QStringLiteral("0,00");
-    std::string cents = CentsDigits(std::fabs(value));
-    if (cents == "0") return QStringLiteral("0,00");
-    if (cents.size() < 3) cents.insert(0, 3 - cents.size(), '0');
-    const std::string whole = cents.substr(0, cents.size() - 2);
+    const Cents cents = RoundToCents(value);
+    const std::string& digits = cents.digits;
+    const size_t whole = digits.size() - 2;
     QString text;
-    text.reserve(static_cast<int>(cents.size() + cents.size() / 3 + 2));
-    if (value < 0) text += u'-';
-    for (size_t i = 0; i < whole.size(); ++i) {
-        if (i > 0 && (whole.size() - i) % 3 == 0) text += kThousandsSeparator;
-        text += QChar(whole[i]);
+    text.reserve(static_cast<int>(digits.size() + digits.size() / 3 + 2));
+    if (cents.negative) text += u'-';
+    for (size_t i = 0; i < whole; ++i) {
+        if (i > 0 && (whole - i) % 3 == 0) text += kThousandsSeparator;
+        text += QChar(digits[i]);
     }
     text += kDecimalSeparator;
-    text += QChar(cents[cents.size() - 2]);
-    text += QChar(cents[cents.size() - 1]);
+    text += QChar(digits[whole]);
+    text += QChar(digits[whole + 1]);
+    return text;
+}
+
+QString FormatPlainAmount(double value, QChar decimalSeparator) {
+    const Cents cents = RoundToCents(value);
+    QString text = QString::fromLatin1(cents.digits.data(), static_cast<qsizetype>(cents.digits.size()));
+    text.insert(text.size() - 2, decimalSeparator);
+    if (cents.negative) text.prepend(u'-');
     return text;
 }
 

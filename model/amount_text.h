@@ -11,7 +11,12 @@ inline constexpr QChar kThousandsSeparator = u'.';
 
 // 1234.5 -> "1.234,50"; rounds on the 18-significant-digit decimal expansion with halves
 // away from zero (0.125 -> "0,13", 2.675 -> "2,67"); never "-0,00"; at most 15 significant digits.
+// DataError for NaN or an infinity.
 QString FormatAmount(double value);
+
+// The same rounding for machine-readable text: two decimals after `decimalSeparator`, no
+// thousands separators (1234.5, u'.' -> "1234.50").
+QString FormatPlainAmount(double value, QChar decimalSeparator);
 
 // Every thousands separator removed.
 QString StripThousands(QStringView text);

@@ -39,8 +39,34 @@ TEST(CliBatch, OneLinePerDeclarationMatchingComputeFile) {
     const QJsonObject one = QJsonDocument::fromJson(RunCli({"compute", "--file", "Tables/E1123456783.dta"}).out).object();
     const QList<QByteArray> fields = lines[2].split(',');
     const QByteArray finalBalance = fields.last();
-    EXPECT_DOUBLE_EQ(finalBalance.toDouble(), one["FinalBalance"].toDouble());
-    EXPECT_DOUBLE_EQ(fields[fields.size() - 7].toDouble(), one["TotalIncome"].toArray()[0].toDouble());
+    EXPECT_NEAR(finalBalance.toDouble(), one["FinalBalance"].toDouble(), 0.005);
+    EXPECT_NEAR(fields[fields.size() - 7].toDouble(), one["TotalIncome"].toArray()[0].toDouble(), 0.005);
+}
+
+TEST(CliBatch, AmountsAsTheClearanceNoteRoundsThemWithADecimalPoint) {
+    const struct {
+        const char* name;
+        const char* afm;
+        const char* codes;
+        const char* amounts;  // the seven amount columns
+    } cases[] = {
+        {"cents of an unrounded tax, a refund", "123456783", "[[301, 12345.67], [315, 2000]]",
+         "12345.67,0.00,887.65,0.00,123.46,0.00,-1004.67"},
+        {"a contribution of exactly half a cent rounds up", "100000090", "[[301, 13012.5]]",
+         "13012.50,0.00,1049.03,0.00,130.13,0.00,1179.16"},
+        {"nothing declared", "094014201", "[]", "0.00,0.00,0.00,0.00,0.00,0.00,0.00"},
+    };
+    dz::test::TestFolder folder;
+    folder.makeFolder("Tables");
+    for (const auto& c : cases)
+        Build(QStringLiteral("Tables/E1%1.dta").arg(c.afm),
+              QStringLiteral(R"({"Afm": "%1", "Surname": "Χ", "Codes": %2})").arg(c.afm, c.codes).toUtf8());
+    const auto r = RunCli({"batch", "Tables"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    for (const auto& c : cases) {
+        const QByteArray line = QByteArray(c.afm) + ",Χ,," + c.amounts;
+        EXPECT_TRUE(r.out.contains(line + '\n')) << c.name << ": " << r.out.toStdString();
+    }
 }
 
 TEST(CliBatch, ClearanceNotesAsPdfNamedAfterTheTaxNumber) {

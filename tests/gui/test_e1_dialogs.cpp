@@ -1,8 +1,14 @@
 // The windows the E1 window opens: the tax-office list, the horsepower table, and the print commands once they exist.
 #include <QAction>
+#include <QFile>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QToolButton>
+#include <unistd.h>
+
+#include <cctype>
+#include <memory>
+#include <string>
 
 #include "controls/fi_doys.h"
 #include "e1/fi_horsepower.h"
@@ -52,6 +58,60 @@ TEST_F(E1Dialogs, TaxOfficeListFillsItsField) {
         EXPECT_EQ(window->Modified(), c.choose) << c.button;
     }
 }
+
+// A Doys.txt that is there but cannot be read: one message naming the file and why, no list.
+struct UnreadableList {
+    const char* name;
+    void (*make)(const TestFolder& folder);
+    const char* reason;
+    bool readableByRoot;  // root reads a file whatever its permissions
+};
+
+class E1UnreadableTaxOffices : public E1Window, public ::testing::WithParamInterface<UnreadableList> {};
+
+TEST_P(E1UnreadableTaxOffices, OneMessageNamesTheFileAndTheFieldKeepsItsText) {
+    const UnreadableList& c = GetParam();
+    if (c.readableByRoot && ::geteuid() == 0) GTEST_SKIP() << c.name << ": root reads it anyway";
+    c.make(folder);
+    edit(QStringLiteral("edDoy"))->setText(QStringLiteral("Α' ΑΘΗΝΩΝ"));
+    window->SetModified(false);
+    ScriptedDialogs dialogs;
+    auto listShown = std::make_shared<bool>(false);
+    WhenModal(
+        [listShown](QWidget* modal) {
+            *listShown = qobject_cast<TfiDOYS*>(modal) != nullptr;
+            if (*listShown) modal->close();
+        },
+        300);
+    static_cast<QToolButton*>(window->Control(QStringLiteral("sbDOY")))->click();
+    QTest::qWait(350);  // the guard above is gone before the next test
+    EXPECT_FALSE(*listShown) << c.name;
+    EXPECT_EQ(UserDialogs::ShownTexts(),
+              QStringList{QStringLiteral("Ο κατάλογος των Δ.Ο.Υ. δεν διαβάστηκε από το αρχείο WParams/Doys.txt: ") +
+                          QString::fromUtf8(c.reason)})
+        << c.name;
+    EXPECT_EQ(edit(QStringLiteral("edDoy"))->text(), QStringLiteral("Α' ΑΘΗΝΩΝ")) << c.name;
+    EXPECT_FALSE(window->Modified()) << c.name;
+}
+
+const UnreadableList kUnreadableLists[] = {
+    {"a folder named Doys.txt", [](const TestFolder& f) { f.makeFolder(QStringLiteral("WParams/Doys.txt")); },
+     "είναι φάκελος, όχι αρχείο", false},
+    {"a file without read permission",
+     [](const TestFolder& f) {
+         f.writeFile(QStringLiteral("WParams/Doys.txt"), "Α;1\r\n");
+         QFile::setPermissions(f.file(QStringLiteral("WParams/Doys.txt")), QFileDevice::WriteOwner);
+     },
+     "δεν επιτρέπεται η ανάγνωσή του", true},
+};
+
+INSTANTIATE_TEST_SUITE_P(TaxOffices, E1UnreadableTaxOffices, ::testing::ValuesIn(kUnreadableLists),
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             for (char& ch : name)
+                                 if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+                             return name;
+                         });
 
 TEST_F(E1Dialogs, HorsepowerTableHasEveryRowInTwoGroups) {
     const auto& rows = HorsePowerTable();

@@ -5,11 +5,17 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QWheelEvent>
+#include <algorithm>
+#include <functional>
 
 #include "controls/edit_int.h"
 #include "e2/e2_texts.h"
 #include "e2/fi_e2_names.h"
+#include "model/declaration_file.h"
 #include "test_e2_window.h"
+
+// Readable texts in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace dz {
 namespace {
@@ -127,6 +133,69 @@ TEST_F(E2RowMenuTest, TransferFillsTheFirstFreeRowOfTable2) {
     UserDialogs::ClearShownTexts();
     window->mTransferToPin2->trigger();
     EXPECT_EQ(UserDialogs::ShownTexts(), QStringList{e2::kNoFreeTable2Row});
+}
+
+TEST_F(E2RowMenuTest, StoredTextsLongerThanTheTypingLimitMoveWholeAndAreSavedWhole) {
+    const QString kLong = QStringLiteral("123456789012345");  // a supply number the user could type 9 digits of
+    constexpr int kTypingLimit = 9;
+    E2Record stored;
+    AssignCut(stored.Afm, QStringLiteral("123456783"), "Afm");
+    AssignCut(stored.SupplyNo[0], kLong, "SupplyNo");
+    AssignCut(stored.SupplyNo[1], QStringLiteral("22"), "SupplyNo");
+    for (int k = 0; k < 3; ++k) AssignCut(stored.Table1[k].Location, QStringLiteral("Οδός %1").arg(k + 1), "Location");
+    E2Image image{};
+    EncodeE2(stored, image.data());
+    folder.writeFile(QStringLiteral("Tables/E2123456783.dta"),
+                     QByteArray(reinterpret_cast<const char*>(image.data()), kE2FileSize));
+    window->OpenStatement(QStringLiteral("123456783"));
+
+    const struct {
+        const char* step;
+        std::function<void()> act;
+        QStringList supplyNumbers;  // rows 1 to 4
+    } steps[] = {
+        {"copy row 1, paste on row 3",
+         [&] {
+             RightClick(1);
+             window->miCopy->trigger();
+             RightClick(3);
+             window->miPaste->trigger();
+         },
+         {kLong, "22", kLong, ""}},
+        {"insert on row 1",
+         [&] {
+             RightClick(1);
+             window->miInsert->trigger();
+         },
+         {"", kLong, "22", kLong}},
+        {"delete row 1",
+         [&] {
+             RightClick(1);
+             window->miDelete->trigger();
+         },
+         {kLong, "22", kLong, ""}},
+    };
+    for (const auto& s : steps) {
+        s.act();
+        for (int k = 1; k <= 4; ++k) {
+            QLineEdit* field = F("edParoxesDEH%1", k);
+            EXPECT_EQ(field->text(), s.supplyNumbers[k - 1]) << s.step << ", row " << k;
+            // A field that holds a short text again takes no more than the user may type.
+            EXPECT_EQ(field->maxLength(), std::max<int>(kTypingLimit, field->text().size())) << s.step << ", row " << k;
+        }
+    }
+    RightClick(3);
+    window->mTransferToPin2->trigger();
+    EXPECT_EQ(T("edParoxesDEH%1", 17), kLong) << "transferred to the first row of table 2";
+
+    dialogs.answers({true});  // overwrite
+    window->miSave->trigger();
+    E2Record saved;
+    ASSERT_TRUE(ReadDeclarationFile(u"123456783", saved));
+    const QStringList savedNumbers = {saved.SupplyNo[0].ToString(), saved.SupplyNo[1].ToString(),
+                                      saved.SupplyNo[2].ToString(), saved.SupplyNo[3].ToString(),
+                                      saved.SupplyNo[16].ToString()};
+    EXPECT_EQ(savedNumbers, (QStringList{kLong, "22", kLong, "", kLong}));
 }
 
 TEST_F(E2WindowTest, PickButtonsFillTheFieldsOfTheirPosition) {

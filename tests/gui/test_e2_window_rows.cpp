@@ -88,6 +88,19 @@ TEST_F(E2WindowTest, YearlyAmountTypedInTheOpenColumnGivesTheMonthlyRent) {
     EXPECT_EQ(T("edTotal%1", 1), QStringLiteral("1.800,00"));
 }
 
+TEST_F(E2WindowTest, AnIncomeBeyondAnyNumberIsOneErrorAndTheWindowGoesOn) {
+    Pick("sbGetEidosMist%1", 1, 10);
+    Type("edDate1%1", 1, QStringLiteral("1/1"));
+    Type("edDate2%1", 1, QStringLiteral("31/12"));
+    Type("edSinid%1", 1, QStringLiteral("100"));
+    UserDialogs::ClearShownTexts();
+    Type("edEnoikio%1", 1, QStringLiteral("1") + QString(308, u'0'));  // twelve months of it overflow
+    EXPECT_EQ(UserDialogs::ShownTexts(),
+              QStringList{QStringLiteral("Εσωτερικό σφάλμα: το ποσό δεν είναι πεπερασμένος αριθμός")});
+    Type("edEnoikio%1", 1, QStringLiteral("500"));
+    EXPECT_EQ(T("edGr%1", 1), QStringLiteral("6.000,00"));
+}
+
 TEST_F(E2WindowTest, FieldsShowWhatTheyAreFor) {
     const QColor information = QApplication::palette().color(QPalette::ToolTipBase);
     const struct { const char* field; QColor base; bool enabled; bool visible; } cases[] = {

@@ -1,8 +1,11 @@
 // The amount text, reading it back, whole numbers, and the tax-number rule.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "model/afm.h"
 #include "model/amount_text.h"
+#include "model/errors.h"
 
 namespace {
 
@@ -23,6 +26,38 @@ TEST(AmountText, FormatsWithTwoDecimalsThousandsAndHalvesAwayFromZero) {
 
 TEST(AmountText, KeepsAtMostFifteenSignificantDigits) {
     EXPECT_EQ(dz::FormatAmount(12345678901234.56).toStdString(), "12.345.678.901.234,60");
+}
+
+TEST(AmountText, PlainTextRoundsAsTheAmountTextWithoutThousands) {
+    const struct { double value; QChar separator; const char* text; } cases[] = {
+        {8572.000852441066, u'.', "8572.00"},  {1234567.891, u'.', "1234567.89"}, {0.125, u'.', "0.13"},
+        {-0.125, u'.', "-0.13"},               {2.675, u'.', "2.67"},             {130.125, u'.', "130.13"},
+        {-1004.6718421, u'.', "-1004.67"},     {999.995, u'.', "1000.00"},        {0.0, u'.', "0.00"},
+        {-0.0, u'.', "0.00"},                  {-0.004, u'.', "0.00"},            {5, u'.', "5.00"},
+        {12345678901234.56, u'.', "12345678901234.60"}, {1234.5, u',', "1234,50"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(dz::FormatPlainAmount(c.value, c.separator).toStdString(), c.text) << "value " << c.value;
+}
+
+TEST(AmountText, RefusesValuesThatAreNotFiniteNumbers) {
+    const struct { const char* name; double value; } cases[] = {
+        {"NaN", std::numeric_limits<double>::quiet_NaN()},
+        {"+infinity", std::numeric_limits<double>::infinity()},
+        {"-infinity", -std::numeric_limits<double>::infinity()},
+    };
+    for (const auto& c : cases) {
+        for (const auto& format : {+[](double v) { return dz::FormatAmount(v); },
+                                   +[](double v) { return dz::FormatPlainAmount(v, u'.'); }}) {
+            try {
+                const QString shown = format(c.value);
+                ADD_FAILURE() << c.name << " shown as " << shown.toStdString();
+            } catch (const dz::DataError& e) {
+                EXPECT_EQ(e.message(), QStringLiteral("Εσωτερικό σφάλμα: το ποσό δεν είναι πεπερασμένος αριθμός"))
+                    << c.name;
+            }
+        }
+    }
 }
 
 TEST(AmountText, ReadsBackWithTheDecimalComma) {
