@@ -127,18 +127,6 @@ void SyncFolder(const QString& folder) {
     ::close(fd);
 }
 
-}  // namespace
-
-QString SystemErrorText(int error) {
-    for (const ErrorText& e : kErrorTexts)
-        if (e.error == error) return Greek(e.text);
-    return QStringLiteral("σφάλμα συστήματος %1 (%2)").arg(error).arg(QString::fromLocal8Bit(std::strerror(error)));
-}
-
-QString WriteRefusal(const QString& path) { return Refusal(ResolvedTarget(path)); }
-
-namespace {
-
 // One file on its way: its temporary file open until synced, or the reason it failed.
 struct Pending {
     QByteArray target;
@@ -165,8 +153,9 @@ Pending Start(const QString& path, QByteArrayView bytes) {
     const bool replacing = ::stat(file.target.constData(), &old) == 0;
     file.fd = CreateTemporary(target, file.temporary);
     if (file.fd < 0) {
+        const int error = errno;
         file.temporary.clear();
-        file.Fail(errno);
+        file.Fail(error);
     } else if ((replacing && !KeepPermissions(file.fd, old)) || !WriteAll(file.fd, bytes)) {
         file.Fail(errno);
     }
@@ -183,6 +172,14 @@ void Finish(Pending& file) {
 }
 
 }  // namespace
+
+QString SystemErrorText(int error) {
+    for (const ErrorText& e : kErrorTexts)
+        if (e.error == error) return Greek(e.text);
+    return QStringLiteral("σφάλμα συστήματος %1 (%2)").arg(error).arg(QString::fromLocal8Bit(std::strerror(error)));
+}
+
+QString WriteRefusal(const QString& path) { return Refusal(ResolvedTarget(path)); }
 
 QStringList TryWriteFilesAtomically(const std::vector<FileToWrite>& files) {
     std::vector<Pending> pending;
