@@ -38,10 +38,9 @@ const Declaration& Joint() {
 // What the E1 window does after its computation, up to the window on the screen and painted.
 void OpenWindow() {
     const Declaration& d = Joint();
-    dz::TfiEka window(d.results);
-    window.SetHeader({"123456783", "ΠΑΠΑΔΟΠΟΥΛΟΣ ΓΙΩΡΓΟΣ", "ΣΤΑΔΙΟΥ 10, 10564 ΑΘΗΝΑ", "Α' ΑΘΗΝΩΝ",
-                      "ΠΑΠΑΔΟΠΟΥΛΟΥ ΜΑΡΙΑ", "100000090"});
-    window.SetCodes(d.entries);
+    dz::TfiEka window(dz::MakeClearanceNote({"123456783", "ΠΑΠΑΔΟΠΟΥΛΟΣ ΓΙΩΡΓΟΣ", "ΣΤΑΔΙΟΥ 10, 10564 ΑΘΗΝΑ", "Α' ΑΘΗΝΩΝ",
+                                             "ΠΑΠΑΔΟΠΟΥΛΟΥ ΜΑΡΙΑ", "100000090"},
+                                            d.entries, d.results));
     window.show();
     window.repaint();
     QCoreApplication::processEvents();

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 
 #include "bench/joint_declaration.h"
-#include "clearance/clearance_lines.h"
+#include "note/clearance_lines.h"
 #include "clearance/eka_print.h"
 #include "model/e1_codes.h"
 #include "print/e1_pages.h"
@@ -61,7 +61,7 @@ void WriteClearance(const dz::E1Declaration& d, const QString& path) {
     dz::CodeTable codes;
     dz::tax::ClearanceInputs inputs;
     dz::bench::FillJointDeclaration(codes, inputs);
-    dz::EkaPrintInput in;
+    dz::ClearanceNote in;
     dz::tax::ComputeClearance(codes, inputs, in.results);
     in.lines = dz::FillEkaLines(in.results);
     in.luxury = inputs.LuxuryAssets;

@@ -6,7 +6,7 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
-#include "clearance/clearance_lines.h"
+#include "note/clearance_lines.h"
 #include "clearance/eka_cell_style.h"
 
 namespace dz {

@@ -24,7 +24,7 @@ double ReadBack(const report::PageReport& page, const char* name) {
     return ParseAmount(page.Text(QString::fromLatin1(name))).value_or(0);
 }
 
-void FillHeader(report::PageReport& page, const EkaPrintHeader& h) {
+void FillHeader(report::PageReport& page, const EkaHeader& h) {
     page.SetText("qrAFM", h.AFM);
     page.SetText("qrBigName", h.BigName);
     page.SetText("qrAddress", h.Address);
@@ -46,20 +46,20 @@ void FillG1(report::PageReport& page, const EkaLines& lines) {
     }
 }
 
-void FillPairBlocks(report::PageReport& page, const EkaPrintInput& in) {
+void FillPairBlocks(report::PageReport& page, const ClearanceNote& in) {
     for (const ekaprint::PairBlock& block : ekaprint::PairBlocks())
         for (const ekaprint::PairRow& row : block.rows)
             for (int p = 0; p < 2; ++p)
                 page.SetText(QString::fromLatin1(row.names[p]), row.value ? Shown(row.value(in, p), block.show) : QString());
 }
 
-void FillG4(report::PageReport& page, const EkaPrintInput& in) {
+void FillG4(report::PageReport& page, const ClearanceNote& in) {
     for (const ekaprint::LuxuryColumn& column : ekaprint::G4Columns())
         for (int p = 0; p < 2; ++p)
             page.SetText(QString::fromLatin1(column.name) + (p == 0 ? u'F' : u'S'), Shown(column.value(in, p), Show::Positive));
 }
 
-void FillSummary(report::PageReport& page, const EkaPrintInput& in) {
+void FillSummary(report::PageReport& page, const ClearanceNote& in) {
     for (const ekaprint::SummaryCell& cell : ekaprint::SummaryCells())
         page.SetText(QString::fromLatin1(cell.name), Shown(cell.value(in), Show::Positive));
     // Last: the totals add the rounded amounts just shown in their row.
@@ -76,7 +76,7 @@ void FillSummary(report::PageReport& page, const EkaPrintInput& in) {
     page.SetText("qrTelikoPoso", FormatAmount(refund ? -r.FinalBalance : r.FinalBalance));
 }
 
-void FillNotes(report::PageReport& page, const EkaPrintInput& in) {
+void FillNotes(report::PageReport& page, const ClearanceNote& in) {
     for (int i = 1; i <= 4; ++i) page.SetText(QStringLiteral("edCarNumber%1").arg(i), QString());
     for (int i = 1; i <= 3; ++i) page.SetText(QStringLiteral("qrComma%1").arg(i), QString());
     if (!in.carNumbers) return;
@@ -90,7 +90,7 @@ void FillNotes(report::PageReport& page, const EkaPrintInput& in) {
 
 void qrEkaBeforePrint(report::PageReport& report) { report.BlankTexts({u"0,00"}); }
 
-void FillEkaPrint(TfiEkaPrn& layout, const EkaPrintInput& input) {
+void FillEkaPrint(TfiEkaPrn& layout, const ClearanceNote& input) {
     report::PageReport& page = layout.qrEka;
     FillHeader(page, input.header);
     FillG1(page, input.lines);

@@ -7,45 +7,45 @@ namespace {
 using tax::ResultSet;
 
 template <tax::Pair ResultSet::*Member>
-double R(const EkaPrintInput& in, int p) {
+double R(const ClearanceNote& in, int p) {
     return (in.results.*Member)[static_cast<std::size_t>(p)];
 }
 template <auto Member, int Index>
-double Item(const EkaPrintInput& in, int p) {
+double Item(const ClearanceNote& in, int p) {
     return (in.results.*Member)[static_cast<std::size_t>(p)][Index];
 }
 template <tax::Pair tax::LuxuryRecord::*Member>
-double Lux(const EkaPrintInput& in, int p) {
+double Lux(const ClearanceNote& in, int p) {
     return (in.luxury.*Member)[static_cast<std::size_t>(p)];
 }
 
-double WholeIncome(const EkaPrintInput& in, int p) {
+double WholeIncome(const ClearanceNote& in, int p) {
     const ResultSet& r = in.results;
     return r.TotalIncome[p] + r.SolidarityExempt[p] + r.ExemptIncomeTax[p];
 }
-double SeatFee(const EkaPrintInput& in, int p) {
+double SeatFee(const ClearanceNote& in, int p) {
     return in.results.ProfessionalFee[p] - in.results.BranchFee[p];
 }
-double AllIncome(const EkaPrintInput& in, int p) {
+double AllIncome(const ClearanceNote& in, int p) {
     return in.results.DomesticIncome[p] + in.results.ForeignIncome[p];
 }
 // The foreign loss is held negative while the other two losses are positive: the total counts
 // it by its size, as the clearance window's incomes view does.
-double AllLosses(const EkaPrintInput& in, int p) {
+double AllLosses(const ClearanceNote& in, int p) {
     const ResultSet& r = in.results;
     return r.PriorLosses[p] + r.CurrentLosses[p] - r.ForeignLoss[p];
 }
-double AllStamps(const EkaPrintInput& in, int p) {
+double AllStamps(const ClearanceNote& in, int p) {
     return in.results.StampTotal[p] + in.results.StampLateSurcharge[p];
 }
 constexpr int kReductionRows[] = {tax::kRedSalaryTax, tax::kRedMedical, tax::kRedDonations, tax::kRedPublicDebtGifts,
                                   tax::kRedRents077, tax::kRedDisability};
-double AllReductions(const EkaPrintInput& in, int p) {
+double AllReductions(const ClearanceNote& in, int p) {
     double sum = 0;
     for (int item : kReductionRows) sum += in.results.ReductionItems[p][item];
     return sum;
 }
-double AllDeductions(const EkaPrintInput& in, int p) {
+double AllDeductions(const ClearanceNote& in, int p) {
     return in.results.DeductionItems[p][0] + in.results.DeductionItems[p][1];
 }
 
@@ -153,40 +153,40 @@ const LuxuryColumn kG4[] = {
 
 // --- summary Γ ---
 template <tax::Pair ResultSet::*Member, int P>
-double Of(const EkaPrintInput& in) {
+double Of(const ClearanceNote& in) {
     return (in.results.*Member)[P];
 }
 template <tax::Pair ResultSet::*A, tax::Pair ResultSet::*B, int P>
-double Diff(const EkaPrintInput& in) {
+double Diff(const ClearanceNote& in) {
     return (in.results.*A)[P] - (in.results.*B)[P];
 }
 template <tax::Pair ResultSet::*Member>
-double Both(const EkaPrintInput& in) {
+double Both(const ClearanceNote& in) {
     return (in.results.*Member)[0] + (in.results.*Member)[1];
 }
 template <int P>
-double IncomeTaxCharges(const EkaPrintInput& in) {
+double IncomeTaxCharges(const ClearanceNote& in) {
     const ResultSet& r = in.results;
     return r.IncomeTaxDebit[P] + r.AdvancePayment[P] + r.StampTotal[P];
 }
-double IncomeTaxChargesBoth(const EkaPrintInput& in) {
+double IncomeTaxChargesBoth(const ClearanceNote& in) {
     const ResultSet& r = in.results;
     return r.IncomeTaxDebitTotal + r.AdvancePayment[0] + r.AdvancePayment[1] + r.StampTotal[0] + r.StampTotal[1];
 }
-double IncomeTaxCreditBoth(const EkaPrintInput& in) { return in.results.IncomeTaxCreditTotal; }
+double IncomeTaxCreditBoth(const ClearanceNote& in) { return in.results.IncomeTaxCreditTotal; }
 // What is left to pay (sign +1) or to refund (sign -1) of one person's contribution.
 template <int Sign>
-double SolidarityPart(const EkaPrintInput& in, int p) {
+double SolidarityPart(const ClearanceNote& in, int p) {
     return std::max(0.0, Sign * (in.results.SolidarityContribution[p] - in.results.SolidarityWithheld[p]));
 }
 template <int Sign>
-double SolidarityBoth(const EkaPrintInput& in) {
+double SolidarityBoth(const ClearanceNote& in) {
     return SolidarityPart<Sign>(in, 0) + SolidarityPart<Sign>(in, 1);
 }
 // The luxury tax the computation charged: 0 for a non-resident even when the record holds
 // amounts, so that the summary adds up to the final amount.
 template <int P>
-double Luxury(const EkaPrintInput& in) {
+double Luxury(const ClearanceNote& in) {
     return in.results.LuxuryTax[P];
 }
 
@@ -221,7 +221,7 @@ const SummaryCell kSummary[] = {
     {"qrTelosEpitid", 5, 4, Both<&RS::ProfessionalFee>},
     {"qrForosPolF", 6, 0, Luxury<0>},
     {"qrForosPolS", 6, 2, Luxury<1>},
-    {"qrForosPol", 6, 4, [](const EkaPrintInput& in) { return Luxury<0>(in) + Luxury<1>(in); }},
+    {"qrForosPol", 6, 4, [](const ClearanceNote& in) { return Luxury<0>(in) + Luxury<1>(in); }},
 };
 const char16_t* const kSummaryHeadings[8] = {u"KYPIOΣ ΦOPOΣ",    u"ΠΡΟΚΑΤΑΒ. ΦOPOY", u"ΣYMBEB/ΝΑ ΠOΣA",
                                              u"ΣYNOΛA Φ.Ε.",     u"EIΣΦ. AΛΛ/ΓΓYHΣ", u"TEΛOΣ EΠIT/TOΣ",

@@ -7,7 +7,7 @@
 namespace dz::ekaprint {
 
 // Positions are in pixels at 96 per inch from the top-left corner of the area inside the margins.
-using Value = double (*)(const EkaPrintInput& in, int person);
+using Value = double (*)(const ClearanceNote& in, int person);
 
 enum class Show {
     Positive,       // the amount when strictly above 0, otherwise nothing
@@ -68,7 +68,7 @@ struct SummaryCell {
     const char* name;
     int column;  // 0..7
     int row;     // 0..5
-    double (*value)(const EkaPrintInput& in);
+    double (*value)(const ClearanceNote& in);
 };
 std::span<const SummaryCell> SummaryCells();
 std::span<const char16_t* const> SummaryHeadings();  // the eight column headings

@@ -5,7 +5,7 @@
 #include <array>
 #include <span>
 
-#include "clearance/clearance_lines.h"
+#include "note/clearance_lines.h"
 #include "tax/result_set.h"
 
 namespace dz {

@@ -13,7 +13,6 @@
 #include <QVBoxLayout>
 
 #include "app/clickable_picture.h"
-#include "clearance/clearance_lines.h"
 #include "clearance/eka_grid.h"
 #include "clearance/eka_pictures.h"
 #include "controls/edit_real.h"
@@ -60,7 +59,7 @@ const QString TfiEka::kCaption = QStringLiteral("Εκκαθαριστικό Ση
 
 void TfiEka::SetPrintOperation(PrintOperation operation) { PrintOperationSlot() = std::move(operation); }
 
-TfiEka::TfiEka(const tax::ResultSet& results, QWidget* parent) : QDialog(parent), results_(results) {
+TfiEka::TfiEka(ClearanceNote note, QWidget* parent) : QDialog(parent), note_(std::move(note)) {
     setObjectName(QStringLiteral("fiEka"));
     setWindowTitle(kCaption);
     setAttribute(Qt::WA_DeleteOnClose, false);  // the opener destroys it after it closes
@@ -85,6 +84,8 @@ TfiEka::TfiEka(const tax::ResultSet& results, QWidget* parent) : QDialog(parent)
     layout->addLayout(middle, 1);
     layout->addWidget(buildBottom());
 
+    ShowHeader();
+    ShowCodes();
     btDisplayTheEKAClick();
     resize(kWindowSize);
     centreOnScreen();
@@ -258,7 +259,8 @@ void TfiEka::centreOnScreen() {
     move(frame.topLeft());
 }
 
-void TfiEka::SetHeader(const EkaHeader& header) {
+void TfiEka::ShowHeader() {
+    const EkaHeader& header = note_.header;
     lbAFM->setText(header.AFM);
     lbBigName->setText(header.BigName);
     lbAddress->setText(header.Address);
@@ -267,13 +269,9 @@ void TfiEka::SetHeader(const EkaHeader& header) {
     lbSyzAfm->setText(header.SyzAfm);
 }
 
-EkaHeader TfiEka::Header() const {
-    return {lbAFM->text(), lbBigName->text(), lbAddress->text(),
-            lbDoy->text(), lbSyzBigName->text(), lbSyzAfm->text()};
-}
-
-void TfiEka::SetCodes(const std::vector<CodeEntry>& entries) {
-    const std::vector<CodesGridRow> rows = LayOutCodes(entries);
+void TfiEka::ShowCodes() {
+    if (!note_.codes) return;
+    const std::vector<CodesGridRow> rows = LayOutCodes(*note_.codes);
     sgCodes->clearContents();
     sgCodes->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < sgCodes->rowCount(); ++r)
@@ -296,16 +294,15 @@ QPushButton* TfiEka::ViewButton(int section) const {
 }
 
 void TfiEka::btDisplayTheEKAClick() {
-    const EkaLines lines = FillEkaLines(results_);
-    StoreEkaLines(lines);
-    if (const std::optional<double> required = RequiredReceipts(results_)) {
+    const tax::ResultSet& results = note_.results;
+    if (const std::optional<double> required = RequiredReceipts(results)) {
         edApodeixeis->SetValue(*required);
         lbApodeixeis->show();
         edApodeixeis->show();
     }
-    if (results_.EmptyDeclaration)
+    if (results.EmptyDeclaration)
         for (QPushButton* button : viewButtons_) button->setEnabled(false);
-    sgEka->showView(kClearanceSection, ClearanceGrid(lines));
+    sgEka->showView(kClearanceSection, ClearanceGrid(note_.lines));
     imBack->hide();
 }
 
@@ -313,7 +310,7 @@ void TfiEka::ShowBreakdown(int section) {
     const BreakdownView* view = FindBreakdownView(section);
     if (!view) return;
     imBack->show();
-    sgEka->showView(section, BreakdownGrid(*view, results_));
+    sgEka->showView(section, BreakdownGrid(*view, note_.results));
 }
 
 void TfiEka::bt10Click(QObject* sender) {

@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "clearance/eka_codes.h"
+#include "note/clearance_note.h"
 #include "tax/result_set.h"
 
 class QCheckBox;
@@ -18,18 +18,6 @@ class ClickablePicture;
 class EkaGrid;
 class TEditReal;
 
-// The header of the clearance note, set by the opener. The E1 window sets all six; the short
-// declaration sets the first three (an empty address) and leaves the last three empty. The last
-// three are never shown in the window; the print carries them.
-struct EkaHeader {
-    QString AFM;
-    QString BigName;  // surname, one blank, first name
-    QString Address;
-    QString Doy;         // tax office
-    QString SyzBigName;  // spouse's surname and first name
-    QString SyzAfm;
-};
-
 class TfiEka : public QDialog {
     Q_OBJECT
 public:
@@ -41,22 +29,16 @@ public:
     using PrintOperation = std::function<void(TfiEka& window, bool pdf)>;
     static void SetPrintOperation(PrintOperation operation);
 
-    // FormCreate: builds the window and shows the clearance view of `results` at once, which
-    // fills the clearance lines (`EkaLinesF`, `EkaLinesS`). The window keeps its own copy.
-    explicit TfiEka(const tax::ResultSet& results, QWidget* parent = nullptr);
+    // FormCreate: builds the window and shows the note handed to it: its header, its codes list
+    // and the clearance view of its lines. The window keeps its own copy; the print prints it.
+    explicit TfiEka(ClearanceNote note, QWidget* parent = nullptr);
     ~TfiEka() override;
 
-    void SetHeader(const EkaHeader& header);
-    EkaHeader Header() const;
-
-    // Fills the codes grid: the codes the declaration fills, with the text to show (see
-    // CodeEntryText). Every entry stays visible; an opener that calls nothing leaves the grid
-    // with its header only.
-    void SetCodes(const std::vector<CodeEntry>& entries);
+    const ClearanceNote& Note() const { return note_; }
 
     // The view shown: 1, 3 … 7 for a breakdown view (its button's number), 8 the clearance view.
     int EkaSection() const;
-    const tax::ResultSet& Results() const { return results_; }
+    const tax::ResultSet& Results() const { return note_.results; }
 
     // Operations, one per event.
     void btDisplayTheEKAClick();        // btDisplayTheEKA, imBack: the clearance view
@@ -100,7 +82,10 @@ private:
     QWidget* buildBottom();
     void centreOnScreen();
 
-    tax::ResultSet results_;
+    void ShowHeader();
+    void ShowCodes();  // every entry of the codes list stays visible
+
+    ClearanceNote note_;
     std::vector<QPushButton*> viewButtons_;
 };
 

@@ -123,22 +123,19 @@ void AddClearanceNote(report::PdfDocument& document, const E1Declaration& d) {
     CodeTable codes;
     tax::ClearanceInputs inputs;
     InputsFromDeclaration(d, codes, inputs);
-    EkaPrintInput in;
-    tax::ComputeClearance(codes, inputs, in.results);
-    in.lines = FillEkaLines(in.results);
-    in.luxury = inputs.LuxuryAssets;
-    in.header = {d.Afm.ToString(),
-                 d.Surname.ToString() + u' ' + d.FirstName.ToString(),
-                 d.HomeAddress.ToString(),
-                 d.TaxOffice.ToString(),
-                 d.SpouseSurname.ToString() + u' ' + d.SpouseFirstName.ToString(),
-                 d.SpouseAfm.ToString()};
+    auto results = std::make_unique<tax::ResultSet>();
+    tax::ComputeClearance(codes, inputs, *results);
+    const EkaHeader header{d.Afm.ToString(),
+                           d.Surname.ToString() + u' ' + d.FirstName.ToString(),
+                           d.HomeAddress.ToString(),
+                           d.TaxOffice.ToString(),
+                           d.SpouseSurname.ToString() + u' ' + d.SpouseFirstName.ToString(),
+                           d.SpouseAfm.ToString()};
     std::array<QString, 4> numbers;
     for (int i = 0; i < 4; ++i) numbers[i] = d.Car[i].Plate.ToString();
-    in.carNumbers = numbers;
     TfiEkaPrn layout;
     report::ApplyReportFont(layout.qrEka);
-    FillEkaPrint(layout, in);
+    FillEkaPrint(layout, MakeClearanceNote(header, {}, *results, inputs.LuxuryAssets, numbers));
     document.Export(layout.qrEka);
 }
 

@@ -41,8 +41,6 @@ void TfiE1::miEka2003Click() {
     ComputeInputs(codes, inputs);
     auto results = std::make_unique<tax::ResultSet>();
     tax::ComputeClearance(codes, inputs, *results);
-
-    TfiEka eka(*results, this);
     EkaHeader header;
     header.AFM = TextOf(QStringLiteral("edAFM"));
     header.Doy = TextOf(QStringLiteral("edDoy"));
@@ -50,7 +48,6 @@ void TfiE1::miEka2003Click() {
     header.BigName = TextOf(QStringLiteral("edBigName")) + u' ' + TextOf(QStringLiteral("edName"));
     header.SyzBigName = TextOf(QStringLiteral("edSyzBigName")) + u' ' + TextOf(QStringLiteral("edSyzName"));
     header.Address = TextOf(QStringLiteral("edAdress"));
-    eka.SetHeader(header);
 
     // The codes the window fills, 001 to 999, as the boxes hold them now.
     std::vector<CodeEntry> entries;
@@ -63,7 +60,9 @@ void TfiE1::miEka2003Click() {
         else value = AmountOf(byCode_[code]->objectName());
         if (auto text = CodeEntryText(kind, value)) entries.emplace_back(code, *text);
     }
-    eka.SetCodes(entries);
+    std::array<QString, 4> plates;
+    for (int i = 0; i < 4; ++i) plates[i] = TextOf(Name("edCarNumber", i + 1));
+    TfiEka eka(MakeClearanceNote(header, std::move(entries), *results, inputs.LuxuryAssets, plates), this);
     eka.exec();
 }
 

@@ -171,8 +171,8 @@ void TfiFastDil::EkaClick() {
     inputs.Married = cbMarried->isChecked();
     tax::ResultSet results;
     tax::ComputeClearance(codes, inputs, results);
-    TfiEka eka(results, this);
-    eka.SetHeader({edAFM->text(), edBigName->text(), QString(), {}, {}, {}});
+    // No address, no spouse, no codes list, no cars: the short declaration has none of them.
+    TfiEka eka(MakeClearanceNote({edAFM->text(), edBigName->text(), QString(), {}, {}, {}}, std::nullopt, results), this);
     eka.exec();
 }
 

@@ -5,9 +5,9 @@
 #include <map>
 #include <utility>
 
-#include "clearance/clearance_lines.h"
+#include "note/clearance_lines.h"
 #include "clearance/eka_cell_style.h"
-#include "clearance/eka_codes.h"
+#include "note/eka_codes.h"
 #include "clearance/eka_views.h"
 
 namespace dz {

@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "app/clickable_picture.h"
-#include "clearance/clearance_lines.h"
+#include "note/clearance_lines.h"
 #include "clearance/eka_grid.h"
 #include "clearance/fi_eka.h"
 #include "controls/edit_real.h"
@@ -43,10 +43,10 @@ class ClearanceWindowTest : public ::testing::Test {
 protected:
     void TearDown() override { TfiEka::SetPrintOperation({}); }
 
-    std::unique_ptr<TfiEka> open(const ResultSet& r) {
-        auto window = std::make_unique<TfiEka>(r);
-        window->SetHeader({"123456783", "ΠΑΠΑΔΟΠΟΥΛΟΣ ΓΙΩΡΓΟΣ", "ΣΤΑΔΙΟΥ 10, ΑΘΗΝΑ", "", "", ""});
-        return window;
+    static std::unique_ptr<TfiEka> open(const ResultSet& r, std::optional<std::vector<CodeEntry>> codes = std::nullopt,
+                                        const EkaHeader& header = {"123456783", "ΠΑΠΑΔΟΠΟΥΛΟΣ ΓΙΩΡΓΟΣ",
+                                                                   "ΣΤΑΔΙΟΥ 10, ΑΘΗΝΑ", "", "", ""}) {
+        return std::make_unique<TfiEka>(MakeClearanceNote(header, std::move(codes), r));
     }
 
     static QStringList column(const EkaGrid* grid, int col) {
@@ -69,12 +69,12 @@ TEST_F(ClearanceWindowTest, OpensOnTheClearanceView) {
     EXPECT_EQ(w->sgEka->cellText(3, 2), "18.000,00");
     EXPECT_EQ(w->sgEka->cellText(9, 1), "220,00");
     EXPECT_EQ(w->sgEka->cellText(25, 1), "1.234,56");
-    // The lines are kept for the print, and stay after the window is gone.
-    w.reset();
-    EXPECT_EQ(EkaLinesF()[3], "30.000,00");
-    EXPECT_EQ(EkaLinesS()[3], "18.000,00");
-    EXPECT_EQ(EkaLinesF()[14], "-150,00");
-    EXPECT_EQ(LastEkaLines(), FillEkaLines(r));
+    // The window keeps the note it shows, lines included, for its print.
+    const EkaLines& lines = w->Note().lines;
+    EXPECT_EQ(lines.person[0][3], "30.000,00");
+    EXPECT_EQ(lines.person[1][3], "18.000,00");
+    EXPECT_EQ(lines.person[0][14], "-150,00");
+    EXPECT_EQ(lines, FillEkaLines(r));
 }
 
 TEST_F(ClearanceWindowTest, BreakdownAndBackKeepTheTexts) {
@@ -143,7 +143,7 @@ TEST_F(ClearanceWindowTest, EmptyDeclaration) {
     EXPECT_EQ(w->sgEka->cellText(1, 0), "ΔΗΛΩΘΕΝ ΕΙΣΟΔΗΜΑ");
     EXPECT_TRUE(w->btDisplayTheEKA->isEnabled());
     EXPECT_TRUE(w->bt9->isEnabled());
-    EXPECT_EQ(EkaLinesF(), EkaLineTexts{});
+    EXPECT_EQ(w->Note().lines.person[0], EkaLineTexts{});
     // Redisplaying does not bring the buttons back.
     QTest::mouseClick(w->btDisplayTheEKA, Qt::LeftButton);
     EXPECT_FALSE(w->ViewButton(1)->isEnabled());
@@ -184,7 +184,7 @@ TEST_F(ClearanceWindowTest, PrintButtons) {
     }
     QList<bool> runs;
     TfiEka::SetPrintOperation([&](TfiEka& window, bool pdf) {
-        EXPECT_EQ(window.Header().AFM, "123456783");
+        EXPECT_EQ(window.Note().header.AFM, "123456783");
         runs << pdf;
     });
     auto w = open(Computed());
@@ -195,36 +195,32 @@ TEST_F(ClearanceWindowTest, PrintButtons) {
 }
 
 TEST_F(ClearanceWindowTest, HeaderFromTheOpener) {
-    auto w = open(Computed());
     const EkaHeader e1{"123456783", "ΠΑΠΑΔΟΠΟΥΛΟΣ ΓΙΩΡΓΟΣ", "ΣΤΑΔΙΟΥ 10", "Α' ΑΘΗΝΩΝ", "ΠΑΠΑΔΟΠΟΥΛΟΥ ΜΑΡΙΑ",
                         "100000090"};
-    w->SetHeader(e1);
+    auto w = open(Computed(), {}, e1);
     w->show();
-    const EkaHeader got = w->Header();
-    EXPECT_EQ(got.AFM, e1.AFM);
-    EXPECT_EQ(got.BigName, e1.BigName);
-    EXPECT_EQ(got.Address, e1.Address);
-    EXPECT_EQ(got.Doy, e1.Doy);
-    EXPECT_EQ(got.SyzBigName, e1.SyzBigName);
-    EXPECT_EQ(got.SyzAfm, e1.SyzAfm);
+    EXPECT_EQ(w->Note().header, e1);
+    const QLabel* labels[] = {w->lbAFM, w->lbBigName, w->lbAddress, w->lbDoy, w->lbSyzBigName, w->lbSyzAfm};
+    const QString texts[] = {e1.AFM, e1.BigName, e1.Address, e1.Doy, e1.SyzBigName, e1.SyzAfm};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(labels[i]->text(), texts[i]) << labels[i]->objectName().toStdString();
     EXPECT_TRUE(w->lbAFM->isVisible());
-    EXPECT_EQ(w->lbBigName->text(), e1.BigName);
     for (QLabel* carried : {w->lbDoy, w->lbSyzBigName, w->lbSyzAfm})
         EXPECT_FALSE(carried->isVisible()) << carried->objectName().toStdString();
 }
 
 TEST_F(ClearanceWindowTest, CodesGrid) {
-    auto w = open(Computed());
+    auto empty = open(Computed());
     QStringList headings;
-    for (int c = 0; c < 4; ++c) headings << w->sgCodes->horizontalHeaderItem(c)->text();
+    for (int c = 0; c < 4; ++c) headings << empty->sgCodes->horizontalHeaderItem(c)->text();
     EXPECT_EQ(headings, QStringList({"Κωδ.", "Ποσό", "Κωδ.", "Ποσό"}));
-    EXPECT_EQ(w->sgCodes->rowCount(), 24) << "header row and 24 empty rows before filling";
-    EXPECT_EQ(w->sgCodes->item(0, 0), nullptr) << "the short declaration leaves it empty";
+    EXPECT_EQ(empty->sgCodes->rowCount(), 24) << "the short declaration's note keeps the 24 empty rows";
+    EXPECT_EQ(empty->sgCodes->item(0, 0), nullptr);
+    EXPECT_EQ(open(Computed(), std::vector<CodeEntry>{})->sgCodes->rowCount(), 0) << "an E1 note without codes";
 
     std::vector<CodeEntry> entries;
     for (int i = 0; i < 30; ++i) entries.emplace_back(301 + 2 * i, QStringLiteral("%1,00").arg(i + 1));
     for (int code : {2, 14, 302}) entries.emplace_back(code, QStringLiteral("ΝΑΙ"));
-    w->SetCodes(entries);
+    auto w = open(Computed(), entries);
     w->show();
     ASSERT_EQ(w->sgCodes->rowCount(), 30) << "30 entries below the header row";
     EXPECT_EQ(w->sgCodes->item(29, 0)->text(), "359");
@@ -239,14 +235,14 @@ TEST_F(ClearanceWindowTest, CodesGrid) {
 TEST_F(ClearanceWindowTest, OneInstalmentRedisplaysTheClearanceView) {
     auto w = open(Computed());
     w->show();
-    const EkaLines lines = LastEkaLines();
+    const EkaLines lines = w->Note().lines;
     w->ShowBreakdown(5);
     QTest::mouseClick(w->cbOneDosi, Qt::LeftButton, {}, QPoint(5, w->cbOneDosi->height() / 2));
     ASSERT_TRUE(w->cbOneDosi->isChecked());
     EXPECT_EQ(w->EkaSection(), kClearanceSection);
     EXPECT_EQ(w->sgEka->cellText(19, 1), "") << "the final tax line has no amount to discount";
     EXPECT_EQ(w->sgEka->cellText(25, 1), "1.234,56");
-    EXPECT_EQ(LastEkaLines(), lines);
+    EXPECT_EQ(w->Note().lines, lines) << "the print keeps the undiscounted amount";
 }
 
 // Drawn cells: the colours and the rules come out on the screen, not only in the rule tables.

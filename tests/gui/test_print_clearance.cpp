@@ -9,11 +9,12 @@
 
 #include "app/open_url.h"
 #include "app/user_dialogs.h"
-#include "clearance/clearance_lines.h"
+#include "note/clearance_lines.h"
 #include "clearance/eka_print.h"
 #include "clearance/eka_views.h"
 #include "clearance/fi_eka.h"
 #include "e1/fi_e1.h"
+#include "gui_helpers.h"
 #include "print/platform_dialogs.h"
 #include "print/print_registration.h"
 #include "support/test_folder.h"
@@ -27,7 +28,7 @@ using tax::ResultSet;
 // Fills the note from `results` and runs the hook the engine runs before printing.
 report::PageReport Printed(const ResultSet& results, const tax::LuxuryRecord& luxury = {},
                            std::optional<std::array<QString, 4>> cars = std::nullopt) {
-    EkaPrintInput in;
+    ClearanceNote in;
     in.results = results;
     in.lines = FillEkaLines(results);
     in.luxury = luxury;
@@ -190,14 +191,12 @@ protected:
     void SetUp() override { RegisterPrintOperations(); }
     void TearDown() override { TfiEka::SetPrintOperation({}); }
 
-    std::unique_ptr<TfiEka> Open(QWidget* parent = nullptr) {
+    static std::unique_ptr<TfiEka> Open() {
         ResultSet r;
         r.TotalIncome = {20000, 0};
         r.FinalBalance = 1500.25;
-        StoreEkaLines(FillEkaLines(r));
-        auto window = std::make_unique<TfiEka>(r, parent);
-        window->SetHeader({"123456783", "ΠΑΠΑΔΟΠΟΥΛΟΣ ΓΙΩΡΓΟΣ", "ΣΤΑΔΙΟΥ 10", "Α΄ ΑΘΗΝΩΝ", "", ""});
-        return window;
+        return std::make_unique<TfiEka>(
+            MakeClearanceNote({"123456783", "ΠΑΠΑΔΟΠΟΥΛΟΣ ΓΙΩΡΓΟΣ", "ΣΤΑΔΙΟΥ 10", "Α΄ ΑΘΗΝΩΝ", "", ""}, std::nullopt, r));
     }
 
     test::TestFolder folder;
@@ -267,10 +266,13 @@ TEST_F(ClearanceButtons, FromTheE1WindowTheNotesLineAndLuxuryTaxComeFromIt) {
     e1->ControlAs<QLineEdit>("edCarIppoi1")->setText("3000");
     e1->ControlAs<QLineEdit>("edCarYear1")->setText("2012");
     e1->ControlAs<QLineEdit>("edP851")->setText("9.000,00");
-    {
-        auto window = Open(e1);
-        window->bt10->click();
-    }
+    test::WhenModal([](QWidget* modal) {
+        auto* note = qobject_cast<TfiEka*>(modal);
+        ASSERT_NE(note, nullptr);
+        note->bt10->click();
+        note->close();
+    });
+    e1->miEka2003->trigger();
     ASSERT_EQ(printer.jobs.size(), 1u);
     const auto& page = printer.jobs[0].pages[0];
     EXPECT_EQ(page.Text("edCarNumber1"), QStringLiteral("ΙΚΑ1234"));

@@ -135,7 +135,7 @@ TEST_F(ShortDeclarationWindowTest, ComputeCapsCodes067And068AndShowsTheClearance
     test::WhenModal([&](QWidget* modal) {
         auto* eka = qobject_cast<TfiEka*>(modal);
         ASSERT_NE(eka, nullptr);
-        header = eka->Header();
+        header = eka->Note().header;
         salary = eka->Results().SalaryIncome[0];
         eka->close();
     });

@@ -1,9 +1,9 @@
 // The clearance lines: the 25-line table and the fill that reads it.
-#include "clearance/clearance_lines.h"
+#include "note/clearance_lines.h"
 
 #include <algorithm>
 
-#include "clearance/result_values.h"
+#include "note/result_values.h"
 #include "model/amount_text.h"
 
 namespace dz {
@@ -72,11 +72,6 @@ bool Shows(ShowWhen when, double value) {
     return false;
 }
 
-EkaLines& Stored() {
-    static EkaLines lines;
-    return lines;
-}
-
 }  // namespace
 
 std::span<const EkaLineRule> EkaLineRules() { return kRules; }
@@ -103,10 +98,5 @@ std::optional<double> RequiredReceipts(const tax::ResultSet& results) {
     if (!(shortfall > 0)) return std::nullopt;
     return shortfall / kReceiptsPenaltyRate + results.ReceiptsDeclared;
 }
-
-const EkaLineTexts& EkaLinesF() { return Stored().person[tax::kTaxpayer]; }
-const EkaLineTexts& EkaLinesS() { return Stored().person[tax::kSpouse]; }
-const EkaLines& LastEkaLines() { return Stored(); }
-void StoreEkaLines(const EkaLines& lines) { Stored() = lines; }
 
 }  // namespace dz

@@ -1,5 +1,5 @@
 // Listing the filled code boxes in the codes grid: odd codes on the left, even codes on the right.
-#include "clearance/eka_codes.h"
+#include "note/eka_codes.h"
 
 #include <algorithm>
 

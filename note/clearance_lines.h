@@ -1,4 +1,4 @@
-// The 25 clearance lines of a result set (`EkaLinesF`, `EkaLinesS`): widget-free, shared by the window and the print.
+// The 25 clearance lines of a result set (`EkaLinesF`, `EkaLinesS`), shared by the window and the print.
 #pragma once
 #include <QString>
 #include <QStringView>
@@ -63,12 +63,5 @@ EkaLines FillEkaLines(const tax::ResultSet& results);
 // fall short: the shortfall tax of both persons divided back by its 22 % rate, plus the
 // receipts declared. Nothing when there is no shortfall.
 std::optional<double> RequiredReceipts(const tax::ResultSet& results);
-
-// The lines of the last fill of the clearance view (process-wide; the print reads them).
-// They keep their content after the window closes, until the next fill.
-const EkaLineTexts& EkaLinesF();
-const EkaLineTexts& EkaLinesS();
-const EkaLines& LastEkaLines();
-void StoreEkaLines(const EkaLines& lines);
 
 }  // namespace dz
