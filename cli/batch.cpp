@@ -5,8 +5,8 @@
 
 #include "cli/cli_io.h"
 #include "cli/commands.h"
-#include "cli/declaration_inputs.h"
 #include "cli/pdf_command.h"
+#include "declaration/e1_form.h"
 #include "model/amount_text.h"
 #include "model/atomic_file.h"
 #include "model/declaration_file.h"
@@ -100,7 +100,7 @@ int RunBatch(const QStringList& arguments) {
         try {
             const QByteArray image = *ReadDeclarationImageFromPath(folder.filePath(name), DeclarationKind::E1);
             DecodeE1(reinterpret_cast<const uint8_t*>(image.constData()), declaration);
-            InputsFromDeclaration(declaration, codes, inputs);
+            InputsOfForm(FormOfDeclaration(declaration), codes, inputs);
             tax::ComputeClearance(codes, inputs, results);
             line = CsvLine(declaration, results);
         } catch (const Error& e) {

@@ -5,7 +5,7 @@
 #include "cli/cli_io.h"
 #include "cli/commands.h"
 #include "cli/compute_json.h"
-#include "cli/declaration_inputs.h"
+#include "declaration/e1_form.h"
 #include "model/declaration_file.h"
 #include "model/errors.h"
 #include "tax/clearance.h"
@@ -35,7 +35,7 @@ int RunComputeFile(const QStringList& arguments) {
 
     CodeTable codes;
     tax::ClearanceInputs inputs;
-    InputsFromDeclaration(declaration, codes, inputs);
+    InputsOfForm(FormOfDeclaration(declaration), codes, inputs);
     tax::ResultSet results;
     tax::ComputeClearance(codes, inputs, results);
     const QByteArray out = ResultSetToJsonText(results, codes, inputs.Married);

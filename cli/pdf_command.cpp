@@ -6,9 +6,9 @@
 
 #include "cli/cli_io.h"
 #include "cli/commands.h"
-#include "cli/declaration_inputs.h"
 #include "cli/pdf_command.h"
 #include "clearance/eka_print.h"
+#include "declaration/e1_form.h"
 #include "print/cars_print.h"
 #include "print/e1_pages.h"
 #include "print/e2_print.h"
@@ -120,22 +120,9 @@ void CarsPdf(const QString& file, const QString& out) {
 }  // namespace
 
 void AddClearanceNote(report::PdfDocument& document, const E1Declaration& d) {
-    CodeTable codes;
-    tax::ClearanceInputs inputs;
-    InputsFromDeclaration(d, codes, inputs);
-    auto results = std::make_unique<tax::ResultSet>();
-    tax::ComputeClearance(codes, inputs, *results);
-    const EkaHeader header{d.Afm.ToString(),
-                           d.Surname.ToString() + u' ' + d.FirstName.ToString(),
-                           d.HomeAddress.ToString(),
-                           d.TaxOffice.ToString(),
-                           d.SpouseSurname.ToString() + u' ' + d.SpouseFirstName.ToString(),
-                           d.SpouseAfm.ToString()};
-    std::array<QString, 4> numbers;
-    for (int i = 0; i < 4; ++i) numbers[i] = d.Car[i].Plate.ToString();
     TfiEkaPrn layout;
     report::ApplyReportFont(layout.qrEka);
-    FillEkaPrint(layout, MakeClearanceNote(header, {}, *results, inputs.LuxuryAssets, numbers));
+    FillEkaPrint(layout, NoteOfDeclaration(d));
     document.Export(layout.qrEka);
 }
 

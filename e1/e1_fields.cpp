@@ -1,173 +1,83 @@
-// Window and record: GatherDeclaration, ShowDeclaration and the code table of the E1 window.
+// The E1 window and the form value: the window's boxes read into a form and a form shown in them.
 #include <QCheckBox>
 #include <QLineEdit>
-#include <cmath>
 
 #include "app/user_dialogs.h"
 #include "controls/edit_int.h"
 #include "controls/edit_real.h"
-#include "e1/e1_bindings.h"
+#include "declaration/e1_bindings.h"
 #include "e1/e1_texts.h"
 #include "e1/fi_e1.h"
-#include "model/amount_text.h"
-#include "model/errors.h"
 
 namespace dz {
 namespace {
 
-// The carriers of the two large-city check boxes in the code list.
+// The large-city boxes and the hidden code boxes that carry them in the code list.
 struct Carrier {
     int code;
     const char* box;
 };
 constexpr Carrier kCarriers[] = {{93, "cbTelos500F"}, {95, "cbTelos500S"}};
 
-// A whole number into the record's integer type, or a DataError naming the field.
-template <typename T>
-void StoreInteger(T* target, int value, const QString& control, const IntegerRange& range) {
-    if (value < range.min || value > range.max)
-        throw DataError(QStringLiteral("Η τιμή %1 του πεδίου %2 είναι εκτός ορίων (%3 έως %4).")
-                            .arg(value)
-                            .arg(control)
-                            .arg(range.min)
-                            .arg(range.max));
-    *target = static_cast<T>(value);
+// What an entry box holds: the number behind an amount or whole-number text, the text of any box.
+E1FormBox BoxOf(const QLineEdit* edit) {
+    if (const auto* amount = qobject_cast<const TEditReal*>(edit)) return {edit->text(), amount->Value()};
+    if (const auto* whole = qobject_cast<const TEditInt*>(edit)) return {edit->text(), double(whole->Value())};
+    return {edit->text(), 0};
 }
 
 }  // namespace
 
-void TfiE1::GatherDeclaration() {
-    // Everything is gathered into a new record first: a value that does not fit leaves both the
-    // record and the window as they were.
-    E1Declaration d;
-    ClearDeclaration(d);
-    d.RegistrationNo = declaration_.RegistrationNo;
-    for (const TextBinding& b : TextBindings()) {
-        const TextRef ref = b.field(d);
-        AssignText(ref.data, *ref.size, ref.maxSize, TextOf(b.control), b.capacity, b.control);
-    }
-    for (const NumberBinding& b : NumberBindings()) {
-        const NumberRef ref = b.field(d);
-        const auto range = RangeOf(ref);
-        if (!range) {
-            *std::get<double*>(ref) = AmountOf(b.control);
-            continue;
-        }
-        const int value = IntegerOf(b.control);
-        try {
-            std::visit([&](auto* target) { StoreInteger(target, value, b.control, *range); }, ref);
-        } catch (const DataError&) {
-            Control(b.control)->setFocus(Qt::OtherFocusReason);
-            throw;
+E1Form TfiE1::Form() const {
+    E1Form form;
+    form.registrationNo = declaration_.RegistrationNo;
+    for (auto it = controls_.cbegin(); it != controls_.cend(); ++it) {
+        if (const auto* box = qobject_cast<const QCheckBox*>(it.value())) {
+            if (box->isChecked()) form.ticked.insert(it.key());
+        } else if (const auto* edit = qobject_cast<const QLineEdit*>(it.value())) {
+            if (!edit->text().isEmpty()) form.boxes.insert(it.key(), BoxOf(edit));
         }
     }
-    for (const FlagBinding& b : FlagBindings()) b.field(d) = TickedOf(b.control);
-
-    for (const Carrier& c : kCarriers)
-        static_cast<TEditReal*>(CodeControl(c.code))->SetValue(TickedOf(QLatin1String(c.box)) ? 1 : 0);
-
-    int k = 0;
-    bool overflow = false;
-    for (const CodeBox& box : codeBoxes_) {
-        double value = 1;
-        if (box.kind == CodeKind::YesNo) {
-            if (!static_cast<QCheckBox*>(box.widget)->isChecked()) continue;
-        } else if (box.kind == CodeKind::Integer) {
-            const auto* field = static_cast<TEditInt*>(box.widget);
-            if (field->text().isEmpty()) continue;
-            value = field->Value();
-        } else {
-            const auto* field = static_cast<TEditReal*>(box.widget);
-            if (field->text().isEmpty()) continue;
-            value = field->Value();
-        }
-        if (++k > kE1CodeEntries) {
-            overflow = true;
-            continue;
-        }
-        d.Codes[k - 1] = {static_cast<int16_t>(box.code), value};
-    }
-    declaration_ = d;
-    if (overflow) AppDialogs().Inform(e1::kTooManyCodes);
+    form.codeOrder.reserve(codeBoxes_.size());
+    for (const CodeBox& box : codeBoxes_) form.codeOrder.push_back(box.code);
+    return form;
 }
 
-void TfiE1::ShowDeclaration() {
+void TfiE1::ShowForm(const E1Form& form) {
     for (QWidget* control : std::as_const(controls_)) {
         if (auto* box = qobject_cast<QCheckBox*>(control)) box->setChecked(false);
         else if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->clear();
     }
-    E1Declaration& d = declaration_;
-    if (d.RegistrationNo != 0)
-        ControlAs<QLineEdit>(QStringLiteral("edAACode"))->setText(QString::number(d.RegistrationNo));
-    for (const TextBinding& b : TextBindings()) {
-        const TextRef ref = b.field(d);
-        ControlAs<QLineEdit>(b.control)->setText(DecodeWin1253(ref.data, *ref.size));
-    }
-    for (const NumberBinding& b : NumberBindings()) {
-        QString text;
-        std::visit(
-            [&](auto* value) {
-                if (*value <= 0) return;
-                if constexpr (std::is_same_v<std::remove_pointer_t<decltype(value)>, double>) text = FormatAmount(*value);
-                else text = QString::number(*value);
-            },
-            b.field(d));
-        ControlAs<QLineEdit>(b.control)->setText(text);
-    }
-    for (const FlagBinding& b : FlagBindings()) ControlAs<QCheckBox>(b.control)->setChecked(b.field(d));
-
-    // Later entries of the same code win.
-    for (const E1Declaration::CodeEntry& entry : d.Codes) {
-        if (entry.Code <= 0) continue;
-        QWidget* control = CodeControl(entry.Code);
-        if (!control) continue;
-        switch (KindOfCode(entry.Code)) {
-        case CodeKind::YesNo:
-            static_cast<QCheckBox*>(control)->setChecked(entry.Value != 0);
-            break;
-        case CodeKind::Amount:
-            static_cast<QLineEdit*>(control)->setText(FormatAmount(entry.Value));
-            break;
-        case CodeKind::Integer:
-            // Halves go to the even neighbour, as the default rounding does.
-            static_cast<QLineEdit*>(control)->setText(QString::number(std::nearbyint(entry.Value), 'f', 0));
-            break;
-        case CodeKind::None:
-            break;
-        }
-    }
-    for (const Carrier& c : kCarriers) {
-        const double carried = static_cast<TEditReal*>(CodeControl(c.code))->Value();
-        if (carried == 1) ControlAs<QCheckBox>(QLatin1String(c.box))->setChecked(true);
-        else if (carried == 0) ControlAs<QCheckBox>(QLatin1String(c.box))->setChecked(false);
-    }
-}
-
-void TfiE1::FillCodeTable(CodeTable& codes, tax::ClearanceInputs& inputs) const {
-    codes.Clear();
-    for (const CodeBox& box : codeBoxes_) {
-        switch (box.kind) {
-        case CodeKind::YesNo:
-            codes.SetTicked(box.code, static_cast<QCheckBox*>(box.widget)->isChecked());
-            break;
-        case CodeKind::Integer:
-            if (const auto* field = static_cast<TEditInt*>(box.widget); !field->text().isEmpty())
-                codes.SetValue(box.code, field->Value());
-            break;
-        case CodeKind::Amount:
-            if (const auto* field = static_cast<TEditReal*>(box.widget); !field->text().isEmpty())
-                codes.SetValue(box.code, field->Value());
-            break;
-        case CodeKind::None:
-            break;
-        }
-    }
-    const auto pair = [this](const char* taxpayer, const char* spouse) {
-        return tax::FlagPair{TickedOf(QLatin1String(taxpayer)), TickedOf(QLatin1String(spouse))};
+    // In the order of the form: the record's fields, then the codes, then the large-city boxes.
+    const auto show = [&](const QString& name) {
+        QWidget* control = Control(name);
+        if (auto* box = qobject_cast<QCheckBox*>(control)) box->setChecked(form.Ticked(name));
+        else if (auto* edit = qobject_cast<QLineEdit*>(control); edit && form.Filled(name)) edit->setText(form.Text(name));
     };
-    inputs.FeeExempt = pair("cbExairesiF", "cbExairesiS");
-    inputs.FeeSeatTourist = pair("cbTelos400F", "cbTelos400S");
-    inputs.FeeSeatLargeCity = pair("cbTelos500F", "cbTelos500S");
+    show(QStringLiteral("edAACode"));
+    for (const TextBinding& b : TextBindings()) show(b.control);
+    for (const NumberBinding& b : NumberBindings()) show(b.control);
+    for (const FlagBinding& b : FlagBindings()) show(b.control);
+    for (const E1CodeBox& b : E1CodeBoxes()) show(CodeControlName(b.code));
+    for (const Carrier& c : kCarriers) show(QLatin1String(c.box));
 }
+
+void TfiE1::GatherDeclaration() {
+    E1Declaration gathered;
+    bool overflow = false;
+    try {
+        overflow = GatherForm(Form(), gathered);
+    } catch (const BoxError& e) {
+        if (QWidget* control = Control(e.box())) control->setFocus(Qt::OtherFocusReason);
+        throw;
+    }
+    // The hidden carriers follow their boxes, as the gathered code list does.
+    for (const Carrier& c : kCarriers)
+        static_cast<TEditReal*>(CodeControl(c.code))->SetValue(TickedOf(QLatin1String(c.box)) ? 1 : 0);
+    declaration_ = gathered;
+    if (overflow) AppDialogs().Inform(e1::kTooManyCodes);
+}
+
+void TfiE1::ShowDeclaration() { ShowForm(FormOfDeclaration(declaration_)); }
 
 }  // namespace dz

@@ -164,7 +164,7 @@ void TfiE1::CalcResidences() {
     if (closing_ || AmountOf(CodeName(kResidencesOff)) != 0) return;
     CodeTable codes;
     tax::ClearanceInputs unused;
-    FillCodeTable(codes, unused);
+    InputsOfForm(Form(), codes, unused);
     const auto badShares = tax::ApplyResidencePresumptions(codes);
     for (int r = 0; r < tax::kResidenceCount; ++r) {
         if (!badShares[r]) continue;

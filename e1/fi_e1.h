@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "declaration/e1_form.h"
 #include "forms/form_page.h"
 #include "model/code_table.h"
 #include "model/e1_codes.h"
@@ -54,14 +55,15 @@ public:
     E1Declaration& Declaration() { return declaration_; }
     const E1Declaration& Declaration() const { return declaration_; }
 
-    // Window to record. A value that its field cannot hold is a DataError and nothing changes,
-    // neither the record nor the window; more than 150 filled codes keeps the first 150 and
-    // says so.
+    // What the boxes hold now, as a form value; and a form shown in the boxes.
+    E1Form Form() const;
+    void ShowForm(const E1Form& form);
+    // Window to record (GatherForm). A value that its field cannot hold is a DataError and
+    // nothing changes, neither the record nor the window; more than 150 filled codes keeps the
+    // first 150 and says so.
     void GatherDeclaration();
-    // Record to window.
+    // Record to window (FormOfDeclaration).
     void ShowDeclaration();
-    // The code table from the code controls, and the six fee flags into `inputs`.
-    void FillCodeTable(CodeTable& codes, tax::ClearanceInputs& inputs) const;
 
     bool Modified() const { return modified_; }
     void SetModified(bool modified) { modified_ = modified; }

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <map>
 
-#include "e1/e1_bindings.h"
+#include "declaration/e1_bindings.h"
 #include "model/amount_text.h"
 #include "print/e1_colour.h"
 

@@ -12,8 +12,7 @@
 #include "tax/clearance.h"
 #include "test_e1_fixture.h"
 
-// The command-line companion's reading of a saved declaration: the window must compute the same.
-#include "cli/declaration_inputs.cpp"
+#include "declaration/e1_form.h"
 
 namespace dz::test {
 namespace {
@@ -173,7 +172,16 @@ TEST_F(E1Commands, ComputesWhatTheCommandLineComputesForTheSavedFile) {
     reopened->ComputeInputs(windowCodes, windowInputs);
     CodeTable fileCodes;
     tax::ClearanceInputs fileInputs;
-    cli::InputsFromDeclaration(reopened->Declaration(), fileCodes, fileInputs);
+    const E1Form fileForm = FormOfDeclaration(reopened->Declaration());
+    InputsOfForm(fileForm, fileCodes, fileInputs);
+    // The window shows exactly the form the saved file gives, box by box.
+    const E1Form windowForm = reopened->Form();
+    EXPECT_EQ(windowForm.ticked, fileForm.ticked);
+    for (auto it = fileForm.boxes.cbegin(); it != fileForm.boxes.cend(); ++it) {
+        EXPECT_EQ(windowForm.Text(it.key()), it.value().text) << it.key().toStdString();
+        EXPECT_EQ(windowForm.Number(it.key()), it.value().number) << it.key().toStdString();
+    }
+    EXPECT_EQ(windowForm.boxes.size(), fileForm.boxes.size());
     for (int code = 0; code < CodeTable::kSlots; ++code)
         EXPECT_EQ(std::memcmp(&windowCodes.Slots()[code], &fileCodes.Slots()[code], sizeof(double)), 0)
             << "code " << code << ": " << windowCodes[code] << " / " << fileCodes[code];

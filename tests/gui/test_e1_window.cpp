@@ -8,7 +8,7 @@
 #include "controls/edit_afm.h"
 #include "controls/edit_int.h"
 #include "controls/edit_real.h"
-#include "e1/e1_bindings.h"
+#include "declaration/e1_bindings.h"
 #include "test_e1_fixture.h"
 #include "forms/form_page.h"
 #include "model/e1_codes.h"

@@ -1,5 +1,5 @@
 // The binding tables between the E1 window's data controls and the declaration record.
-#include "e1/e1_bindings.h"
+#include "declaration/e1_bindings.h"
 
 #include <limits>
 #include <optional>
