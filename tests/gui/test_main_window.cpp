@@ -70,7 +70,7 @@ protected:
     int versionChecks = 0;
 };
 
-TEST_F(MainWindowTest, CaptionMenusAndKeysAreThePartsTables) {
+TEST_F(MainWindowTest, CaptionMenusAndShortcutKeys) {
     EXPECT_EQ(main->windowTitle(), QStringLiteral("DOVAZEZ 2015 (VER 4.00)"));
     const QList<QAction*> menus = main->menuBar()->actions();
     ASSERT_EQ(menus.size(), 4);
@@ -101,7 +101,7 @@ TEST_F(MainWindowTest, CaptionMenusAndKeysAreThePartsTables) {
     EXPECT_TRUE(main->miAutoCheck->isCheckable());
 }
 
-TEST_F(MainWindowTest, ToolBarAndStatusBarHoldThePartsItems) {
+TEST_F(MainWindowTest, ToolBarAndStatusBarHoldTheirButtonsAndPanels) {
     EXPECT_EQ(main->tbSave->defaultAction(), main->acSave);
     EXPECT_EQ(main->tbPrint->defaultAction(), main->acPrint);
     EXPECT_EQ(main->tbPrint->popupMode(), QToolButton::MenuButtonPopup);
