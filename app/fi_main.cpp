@@ -367,7 +367,7 @@ bool TfiMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfiMain::closeEvent(QCloseEvent* event) {
-    // Mend ("Foundation"): the open entry window asks its save question before the program ends.
+    // The open entry window asks its save question before the program ends.
     const QList<QMdiSubWindow*> subs = ClientArea->subWindowList();
     for (QMdiSubWindow* sub : subs) {
         if (EntryGone(sub)) continue;

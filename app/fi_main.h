@@ -32,10 +32,10 @@ public:
     explicit TfiMain(QWidget* parent = nullptr);
     ~TfiMain() override;
 
-    // The main window while it exists (other Parts ask it for the active child window).
+    // The main window while it exists, for code that needs its active child window.
     static TfiMain* Instance();
 
-    // Replaces the windows that the commands open (tests, later issues) and re-evaluates.
+    // Replaces the windows that the commands open (tests put fakes here) and re-evaluates the commands.
     void setShellWindows(ShellWindows windows);
     const ShellWindows& shellWindows() const { return windows_; }
 

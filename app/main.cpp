@@ -8,22 +8,22 @@
 #include "app/run_command.h"
 
 int main(int argc, char** argv) {
-    // 1. The application and its title. The program works relative to the current folder.
+    // The application and its title. The program works relative to the current folder.
     dz::Application app(argc, argv);
 
-    // 2. The main window (its creation ticks miAutoCheck and sets FirstActivation).
+    // The main window (its creation ticks miAutoCheck and sets FirstActivation).
     dz::TfiMain main;
     if (QScreen* screen = QGuiApplication::primaryScreen())  // centred when restored
         main.move(screen->availableGeometry().center() - main.rect().center());
 
-    // 3.
+    // The version check clears it when the user leaves to install a new version.
     dz::StartRunFlag = true;
 
-    // 4. The silent version check, when switched on and once it exists.
+    // The silent version check, when switched on and once it exists.
     if (QFile::exists(dz::kAutoCheckFile) && main.shellWindows().startupCheck)
         dz::RunCommand(&main, [&main] { main.shellWindows().startupCheck(&main); });
 
-    // 5. and 6.
+    // The maximised main window and the event loop, unless the user left for the new version.
     if (!dz::StartRunFlag) return 0;
     main.showMaximized();
     main.activateWindow();  // FirstActivation also where no window manager activates it

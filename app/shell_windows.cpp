@@ -1,4 +1,4 @@
-// The registry of the windows that the main window's commands open (filled by later issues).
+// The registry of the windows that the main window's commands open.
 #include "app/shell_windows.h"
 
 #include "e1/fi_e1_open.h"

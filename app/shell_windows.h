@@ -1,4 +1,4 @@
-// Where later windows plug their windows into the main window's commands.
+// How the entry windows and the modal windows plug into the main window's commands.
 #pragma once
 #include <QWidget>
 #include <functional>
@@ -22,13 +22,13 @@ namespace dz {
 //   accept the event; ignore the event to stay open (for example when saving failed: catch the
 //   error, show it with dz::ShowCurrentException and ignore the event). The main window asks
 //   its child through close() before it closes itself, so this question is also asked when the
-//   user leaves the program with an entry window open (mend of the "Foundation" issue).
+//   user leaves the program with an entry window open.
 using ChildFactory = std::function<QWidget*(QWidget* parent)>;
 
 // A command that shows a modal window and destroys it when it closes.
 using ModalCommand = std::function<void(QWidget* parent)>;
 
-// The windows of later windows. A command whose entry is empty stays disabled.
+// The windows that the main window's commands open. A command whose entry is empty stays disabled.
 struct ShellWindows {
     ChildFactory newE1;       // acE1, start-panel button 1: an empty E1 entry window
     ChildFactory newE2;       // acE2, start-panel button 2: an empty E2 entry window
@@ -36,11 +36,11 @@ struct ShellWindows {
     ChildFactory loadE2;      // acLoadE2: the same for E2
     ModalCommand fastEntry;   // acFastEntry: the short declaration TfiFastDil
     ModalCommand newVersion;  // N12, start-panel button 3: TfiNewVer
-    ModalCommand startupCheck;  // start-up step 4 when "Autocheck15.ini" exists: the silent check
+    ModalCommand startupCheck;  // at start-up when "Autocheck15.ini" exists: the silent check
 };
 
-// The windows that the program has: the main window starts with these. Later issues register
-// their windows in shell_windows.cpp.
+// The windows that the program has: the main window starts with these. Every window is
+// registered in shell_windows.cpp.
 ShellWindows DefaultShellWindows();
 
 }  // namespace dz

@@ -12,7 +12,7 @@ class QWidget;
 namespace dz {
 
 // The program's message boxes. Every question, notice and error text that a window shows goes
-// through here (engineering notes, habit 6), so that tests can answer it without a modal box.
+// through here, so that tests can answer it without a modal box.
 //
 // Test hook: once `ScriptAnswers` has been called, no box is shown at all until `StopScript`:
 // questions take the next scripted answer (a question with no answer left counts as No and is

@@ -29,17 +29,17 @@ constexpr int kCarCount = 7;
 }  // namespace
 
 bool ResetAndPrepare(StepContext& s) {
-    // Step 1: reset every result and intermediate; derive NonResident.
+    // Reset every result and intermediate; derive NonResident.
     s.r = ResultSet{};
     s.r.NonResident = s.T(319) && !s.T(385);
 
-    // Step 2: emptiness test.
+    // The emptiness test.
     if (!s.in.Married && !HasContent(s.codes)) {
         s.r.EmptyDeclaration = true;
         return false;
     }
 
-    // Step 3: preliminaries.
+    // Preliminaries: the car presumptions add up into 709/710; the filing flags.
     for (int p = 0; p < 2; ++p) {
         double cars = s.C(kFirstCarCode, p);
         for (int i = 1; i < kCarCount; ++i) cars = cars + s.C(kFirstCarCode + 2 * i, p);

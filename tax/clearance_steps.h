@@ -1,4 +1,4 @@
-// The steps of `ComputeClearance`, one function per Part, exposed so tests can run one alone.
+// The steps of `ComputeClearance`, one function per step, exposed so tests can run one alone.
 #pragma once
 #include "model/code_table.h"
 #include "tax/result_set.h"

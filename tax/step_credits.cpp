@@ -32,13 +32,13 @@ void ComputeCreditsAndAdvance(StepContext& s) {
     for (int p = 0; p < 2; ++p) {
         auto c = [&](int code) { return s.C(code, p); };
 
-        // 1. Stamp duty on rents.
+        // Stamp duty on rents.
         r.RentStamp[p] = kRentStampRate * (c(101) + c(105) + c(107) + c(111) + c(131) - c(741));
         r.RentStampOga[p] = kRentStampOgaRate * r.RentStamp[p];
         r.StampLateSurcharge[p] = lateMonths * kStampLateRatePerMonth * r.RentStamp[p];
         r.StampTotal[p] = r.RentStamp[p] + r.RentStampOga[p];
 
-        // 2. Credits.
+        // Credits.
         r.SalaryTaxWithheld[p] = c(315) / kWithheldGrossUp + c(347) / kWithheldGrossUp;
         const double salaryTaxAbroad = c(389) > 0 ? ApplyScale(kSalaryScale, c(389)) : 0.0;
         const double creditSalary = ForeignCredit(c(651), salaryTaxAbroad);
@@ -60,7 +60,7 @@ void ComputeCreditsAndAdvance(StepContext& s) {
                                r.CapitalTaxWithheld[p] + r.PropertyGainTaxWithheld[p] + r.ForeignTaxCredit[p];
     }
 
-    // 3. Advance payment of the next year's tax.
+    // Advance payment of the next year's tax.
     if (r.HeirFiling || (r.IncomeTaxDue[0] == 0 && r.IncomeTaxDue[1] == 0)) return;
     for (int p = 0; p < 2; ++p) {
         const auto& tax = r.CategoryTax[p];

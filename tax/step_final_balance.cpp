@@ -21,13 +21,13 @@ void ComputeFinalBalance(StepContext& s) {
     double& balance = r.FinalBalance;
     double& discount = r.SettlementDiscount;
 
-    // 1.
+    // The withheld contribution and the contributions due.
     discount = 0;
     const double w = s.C(333) + s.C(334) + s.C(349) + s.C(350) + s.C(261) + s.C(262);
     r.SolidarityWithheldTotal = w;
     const double contributions = r.SolidarityContribution[0] + r.SolidarityContribution[1];
 
-    // 2. First settlement; `perPerson`: the withheld contribution is settled person by person.
+    // First settlement; `perPerson`: the withheld contribution is settled person by person.
     bool perPerson = false;
     auto setOffRefund = [&] {  // a refund set off against the amounts to pay, at 98 / 100
         discount = (d + k) - (d + k) * kSettlementKeep / 100;
@@ -57,14 +57,14 @@ void ComputeFinalBalance(StepContext& s) {
         perPerson = contributions < w;
     }
 
-    // 3.
+    // Settled as a whole: the withheld contribution comes off the balance once.
     if (!perPerson) {
         balance -= w;
         return;
     }
 
-    // 4. and 5. are the two branches of one test: a balance that 4 turns negative must not
-    // take the withheld contribution off a second time.
+    // Settled person by person. The two branches are one test: a balance that the first branch
+    // turns negative must not take the withheld contribution off a second time.
     if (balance >= 0) {
         balance -= w;
         if (balance < 0) {

@@ -11,7 +11,7 @@ void ComputeIncome(StepContext& s) {
     for (int p = 0; p < 2; ++p) {
         auto c = [&](int code) { return s.C(code, p); };
 
-        // 1. Rental income.
+        // Rental income.
         r.LeaseCompensation[p] = Min(c(163), c(165));
         r.ShopRentNet[p] = Floor0(kRentNetShare * c(105) - r.LeaseCompensation[p]);
         r.LandLeased[p] = c(101);
@@ -27,24 +27,24 @@ void ComputeIncome(StepContext& s) {
                                    r.RentFreeUse[p] - r.LandExpenses[p]);
         r.CapBaseIncome[p] = r.RentLeased[p] + r.RentSublet[p];
 
-        // 2. Dividends, interest, royalties.
+        // Dividends, interest, royalties.
         r.Dividends[p] = c(291);
         r.Interest[p] = c(667);
         r.Royalties[p] = c(671);
         r.CapitalIncome[p] = r.Dividends[p] + r.Interest[p] + r.Royalties[p];
 
-        // 3. Salaries and pensions.
+        // Salaries and pensions.
         r.SalaryIncome[p] = Floor0(c(301) + c(303) + c(321) + c(325) + c(307) + c(309) + c(311) +
                                    c(343) - c(351));
 
-        // 4. Business.
+        // Business.
         r.BusinessIncome[p] = c(401) + c(403) + c(409) + c(427);
         r.BusinessLossSetOff[p] = Min(c(413) + c(415), r.BusinessIncome[p]);
         r.BusinessLossCur[p] = c(413);
         r.CurrentLosses[p] += c(413);
         r.PriorLosses[p] += c(415);
 
-        // 5. Agriculture.
+        // Agriculture.
         r.AgriIncome[p] = c(461);
         r.AgriLossSetOff[p] = Min(c(465) + c(467), r.AgriIncome[p]);
         r.AgriLossCur[p] = c(465);
@@ -52,13 +52,13 @@ void ComputeIncome(StepContext& s) {
         r.CurrentLosses[p] += c(465);
         r.PriorLosses[p] += c(467);
 
-        // 6. Capital gains.
+        // Capital gains.
         r.CapitalGains[p] = c(825) + c(123) + Max(0.0, c(829) + c(865) - c(871));
 
-        // 7. Merchant navy.
+        // Merchant navy.
         r.NavyIncome[p] = c(255) + c(251);
 
-        // 8. Foreign income.
+        // Foreign income.
         r.ForeignRental[p] = c(171);
         r.ForeignDividends[p] = c(295);
         r.ForeignInterest[p] = c(669);
@@ -72,7 +72,7 @@ void ComputeIncome(StepContext& s) {
                              r.ForeignBusiness[p] + r.ForeignAgri[p];
         r.ForeignLoss[p] = Min(0.0, r.ForeignIncome[p]);
 
-        // 9. Totals.
+        // Totals.
         r.DomesticIncome[p] = r.RentalIncome[p] + r.CapitalIncome[p] + r.BusinessIncome[p] +
                               r.AgriIncome[p] + r.SalaryIncome[p] + r.CapitalGains[p] +
                               r.NavyIncome[p];
@@ -96,7 +96,7 @@ void ComputeIncome(StepContext& s) {
         r.GrossRevenue[p] = c(475) + c(425);
     }
 
-    // 10. A spouse with domestic income makes the declaration joint.
+    // A spouse with domestic income makes the declaration joint.
     if (r.DomesticIncome[kSpouse] > 0) s.in.Married = true;
 }
 

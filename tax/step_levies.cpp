@@ -8,7 +8,7 @@ using namespace y2014;
 
 namespace {
 
-// The base B of a person and whether it rests on the living presumption (step 1.2).
+// The base B of a person and whether it rests on the living presumption.
 void SetBase(ResultSet& r, const StepContext& s, int p) {
     const double presumed = r.LivingPresumption[p] - s.C(657, p) - s.C(617, p);
     if (presumed > r.SolidarityIncome[p]) {
@@ -20,7 +20,7 @@ void SetBase(ResultSet& r, const StepContext& s, int p) {
     }
 }
 
-// Step 1.3: the other spouse's income above her presumption lowers a presumption-based base.
+// The other spouse's income above her presumption lowers a presumption-based base.
 void OffsetBySpouse(ResultSet& r, int p, int other) {
     if (!(r.SolidarityPresumptionBased[p] && !r.SolidarityPresumptionBased[other])) return;
     const double surplus = r.SolidarityIncome[other] - r.LivingPresumption[other];
@@ -52,7 +52,7 @@ double SolidarityContribution(double base, double* rate) {
 void ComputeLevies(StepContext& s) {
     ResultSet& r = s.r;
 
-    // 1. Solidarity contribution.
+    // Solidarity contribution.
     for (int p = 0; p < 2; ++p) {
         auto c = [&](int code) { return s.C(code, p); };
         r.SolidarityExempt[p] = c(659) + c(619) + c(431) + c(305) + c(335) + c(995) + c(661);
@@ -77,7 +77,7 @@ void ComputeLevies(StepContext& s) {
         r.SolidarityWithheld[p] = s.C(333, p) + s.C(349, p) + s.C(261, p);
     }
 
-    // 2. Professional fee.
+    // Professional fee.
     for (int p = 0; p < 2; ++p) {
         auto c = [&](int code) { return s.C(code, p); };
         double fee = 0;
@@ -97,11 +97,11 @@ void ComputeLevies(StepContext& s) {
         r.ProfessionalFee[p] = fee > 0 ? fee + branches : 0.0;
     }
 
-    // 3. Luxury tax.
+    // Luxury tax.
     const LuxuryRecord& lux = s.in.LuxuryAssets;
     for (int p = 0; p < 2; ++p) r.LuxuryTax[p] = r.NonResident ? 0.0 : lux.Tax5[p] + lux.Tax13[p];
 
-    // 4. Total of the levies, rounded to cents.
+    // Total of the levies, rounded to cents.
     r.LeviesTotal = RoundToCents(r.SolidarityContribution[0] + r.SolidarityContribution[1] +
                                  r.ProfessionalFee[0] + r.ProfessionalFee[1] + r.LuxuryTax[0] +
                                  r.LuxuryTax[1]);

@@ -8,14 +8,14 @@ using namespace y2014;
 
 namespace {
 
-// Codes of the asset presumption (step 2), taxpayer's odd codes.
+// Codes of the asset presumption, taxpayer's odd codes.
 constexpr int kAssetCodes[] = {115, 117, 119, 707, 709, 711, 713, 731, 715, 765};
 // Codes of the money spent on acquisitions.
 constexpr int kAcquisitionCodes[] = {719, 721, 723, 743, 735, 759, 725, 727};
 
 enum class ExcessCategory { Salary, Business, Agri };
 
-// Step 11: non-professional revenue of code 403 moves to salary income for small presumptions.
+// Non-professional revenue of code 403 moves to salary income for small presumptions.
 void ReclassifyNonProfessional(StepContext& s, int p) {
     ResultSet& r = s.r;
     const double c403 = s.C(403, p);
@@ -44,7 +44,7 @@ void ReclassifyNonProfessional(StepContext& s, int p) {
     }
 }
 
-// Step 12: the category that receives the difference; the first rule that applies decides.
+// The category that receives the difference; the first rule that applies decides.
 ExcessCategory ChooseCategory(const StepContext& s, int p) {
     const ResultSet& r = s.r;
     auto c = [&](int code) { return s.C(code, p); };
@@ -77,7 +77,7 @@ void ComputePresumptionTest(StepContext& s) {
     ResultSet& r = s.r;
     const Pair& inc = r.TotalIncome;
 
-    // 1. Skip test.
+    // Skip test.
     Pair a{};
     for (int p = 0; p < 2; ++p) {
         auto c = [&](int code) { return s.C(code, p); };
@@ -86,7 +86,7 @@ void ComputePresumptionTest(StepContext& s) {
     }
     if (a[0] + a[1] == 0 && s.T(319)) return;
 
-    // 2. Asset presumption.
+    // Asset presumption.
     for (int p = 0; p < 2; ++p) {
         double acq = s.C(kAcquisitionCodes[0], p);
         for (std::size_t i = 1; i < std::size(kAcquisitionCodes); ++i) acq = acq + s.C(kAcquisitionCodes[i], p);
@@ -96,7 +96,7 @@ void ComputePresumptionTest(StepContext& s) {
         r.PresumptionTotal[p] = total + acq;
     }
 
-    // 3. Shared expenses 769 + 770, split by income.
+    // Shared expenses 769 + 770, split by income.
     const double shared = s.C(769) + s.C(770);
     const double incSum = inc[0] + inc[1];
     if (r.DomesticIncome[0] + r.DomesticIncome[1] > 0 && incSum > 0) {
@@ -106,7 +106,7 @@ void ComputePresumptionTest(StepContext& s) {
         r.SharedExpense[kSpouse] = 0;
     }
 
-    // 4. Minimum living presumption.
+    // Minimum living presumption.
     if (!s.T(385)) {
         if (s.in.Married) {
             for (int p = 0; p < 2; ++p) r.SharedExpense[p] += kMinLivingMarried;
@@ -115,10 +115,9 @@ void ComputePresumptionTest(StepContext& s) {
         }
     }
 
-    // 5.
     for (int p = 0; p < 2; ++p) r.PresumptionTotal[p] += r.SharedExpense[p];
 
-    // 6. Non-residents: only acquisitions, and only with some income.
+    // Non-residents: only acquisitions, and only with some income.
     if (r.NonResident) {
         Pair sources{};
         for (int p = 0; p < 2; ++p) {
@@ -132,7 +131,7 @@ void ComputePresumptionTest(StepContext& s) {
         }
     }
 
-    // 7. and 8. Living presumption; pensioners' 30 % off the living part.
+    // Living presumption; pensioners' 30 % off the living part.
     for (int p = 0; p < 2; ++p) {
         r.LivingPresumption[p] = r.PresumptionTotal[p] - r.Acquisitions[p];
         if (s.T(13, p)) {
@@ -141,11 +140,11 @@ void ComputePresumptionTest(StepContext& s) {
         }
     }
 
-    // 9.
+    // No presumption at all: nothing to compare.
     const double totalSum = r.PresumptionTotal[0] + r.PresumptionTotal[1];
     if (totalSum == 0) return;
 
-    // 10. Difference.
+    // Difference.
     if (!(incSum >= totalSum)) {
         const bool benefitCovers = !(totalSum - incSum - s.C(787) - s.C(788) > kUnemploymentCoverLimit);
         for (int p = 0; p < 2; ++p) {
@@ -170,7 +169,7 @@ void ComputePresumptionTest(StepContext& s) {
         }
     }
 
-    // 11. and 12.
+    // Revenue 403 moved to salary, then the category that takes each difference.
     for (int p = 0; p < 2; ++p) ReclassifyNonProfessional(s, p);
     for (int p = 0; p < 2; ++p) {
         if (!(r.PresumptionExcess[p] > 0)) continue;

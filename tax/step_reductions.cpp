@@ -8,7 +8,7 @@ using namespace y2014;
 
 namespace {
 
-// Steps 1.6 and 1.7: a person's surplus over the requirement covers what the other lacks.
+// A person's surplus over the requirement covers what the other lacks.
 void MoveSurplus(Pair& share, const Pair& required, int to, int from) {
     if (!(share[to] < required[to] && share[from] > required[from])) return;
     const double surplus = share[from] - required[from];
@@ -72,14 +72,14 @@ void ComputeReductions(StepContext& s) {
     const bool late = s.in.LateMonths != 0;
     const bool abroad = s.T(319);
 
-    // 1. Receipts requirement, not for late declarations.
+    // Receipts requirement, not for late declarations.
     if (!late) ComputeReceipts(s);
 
     for (int p = 0; p < 2; ++p) {
         auto c = [&](int code) { return s.C(code, p); };
         auto& items = r.ReductionItems[p];
 
-        // 2. Third-sector rents 077/078.
+        // Third-sector rents 077/078.
         if (!abroad) {
             r.NonSalaryTax[p] = Floor0(r.NonSalaryTax[p]);
             const double before = r.NonSalaryTax[p];
@@ -92,11 +92,11 @@ void ComputeReductions(StepContext& s) {
             r.RentReduction077[p] = Floor0(before - r.NonSalaryTax[p]);
         }
 
-        // 3.
+        // The tax after the rent reductions, before the other reductions.
         double& due = r.TaxAfterReductions[p];
         due = r.NonSalaryTax[p] + r.CategoryTax[p][kTaxSalary];
 
-        // 4. Other reductions.
+        // Other reductions.
         if (!abroad) {
             due = Floor0(due);
             const double before = due;
@@ -136,7 +136,6 @@ void ComputeReductions(StepContext& s) {
             r.OtherReductions[p] = Floor0(before - due);
         }
 
-        // 5.
         r.IncomeTaxDue[p] = due;
     }
 }

@@ -9,7 +9,7 @@ using namespace y2014;
 void ComputeScales(StepContext& s) {
     ResultSet& r = s.r;
 
-    // 1. Income deductions, not for non-residents.
+    // Income deductions, not for non-residents.
     if (!r.NonResident) {
         for (int p = 0; p < 2; ++p) {
             std::array<double, kDedCategoryCount> w{};
@@ -56,12 +56,12 @@ void ComputeScales(StepContext& s) {
         if (s.T(329)) r.IncomeDeductions = {0, 0};
     }
 
-    // 2. Taxable income as shown.
+    // Taxable income as shown.
     for (int p = 0; p < 2; ++p) {
         r.TaxableIncome[p] = Floor0(r.TotalIncome[p] + r.PresumptionExcess[p] - r.IncomeDeductions[p]);
     }
 
-    // 3. Code 025/026, both depending on the taxpayer's difference only.
+    // Code 025/026, both depending on the taxpayer's difference only.
     if (r.PresumptionExcess[kTaxpayer] == 0) {
         for (int p = 0; p < 2; ++p) {
             if (s.T(25, p)) {
@@ -70,7 +70,7 @@ void ComputeScales(StepContext& s) {
         }
     }
 
-    // 4. Category taxes and 5. the salary-tax reduction.
+    // Category taxes and the salary-tax reduction.
     for (int p = 0; p < 2; ++p) {
         auto c = [&](int code) { return s.C(code, p); };
         auto& tax = r.CategoryTax[p];

@@ -14,7 +14,7 @@ double RoundToCents(double x) { return std::trunc(x * 100 + 0.5) / 100; }
 void ComputeSettlement(StepContext& s) {
     ResultSet& r = s.r;
 
-    // 1. Per person.
+    // Per person.
     for (int p = 0; p < 2; ++p) {
         const double prior = s.C(901, p);
         const double other = r.BusinessTaxPrepaid[p] + r.CapitalTaxWithheld[p] + r.PropertyGainTaxWithheld[p] +
@@ -53,11 +53,11 @@ void ComputeSettlement(StepContext& s) {
         }
     }
 
-    // 2. Totals.
+    // Totals.
     r.IncomeTaxDebitTotal = r.IncomeTaxDebit[0] + r.IncomeTaxDebit[1];
     r.IncomeTaxCreditTotal = r.IncomeTaxCredit[0] + r.IncomeTaxCredit[1];
 
-    // 3. Late surcharge.
+    // Late surcharge.
     if (s.in.LateMonths > 0) {
         r.LateSurcharge = kLateSurchargePerMonth * r.IncomeTaxDebitTotal * s.in.LateMonths;
         if (r.IncomeTaxDebitTotal > 0) {
@@ -66,7 +66,7 @@ void ComputeSettlement(StepContext& s) {
         }
     }
 
-    // 4. and 5.
+    // Stamps and surcharges, and the grand totals to pay and to refund.
     r.StampsAndSurcharges = r.StampTotal[0] + r.StampTotal[1] + r.StampLateSurcharge[0] +
                             r.StampLateSurcharge[1] + r.LateSurcharge;
     r.GrandDebit = r.IncomeTaxDebitTotal + r.AdvancePayment[0] + r.AdvancePayment[1] + r.StampsAndSurcharges;

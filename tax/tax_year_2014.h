@@ -17,7 +17,7 @@ inline constexpr double kMinLivingMarried = 2500;      // minimum living presump
 inline constexpr double kMinLivingSingle = 3000;       // minimum living presumption, single taxpayer
 inline constexpr double kPensionerLivingFactor = 0.7;  // codes 013/014: 30 % off the living part
 inline constexpr double kUnemploymentCoverLimit = 10000;  // benefit covers only while gap <= this
-inline constexpr double kSmallPresumption = 9500;      // step 11 and rule 12.4 presumption limit
+inline constexpr double kSmallPresumption = 9500;      // up to this, revenue 403 may become salary and a rents-only difference is salary
 inline constexpr double kNonProfessionalLimit = 6000;  // revenue 403 movable to salary income
 
 // ---- Income deductions and tax scales ----

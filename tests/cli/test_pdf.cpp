@@ -3,55 +3,25 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QSizeF>
 #include <gtest/gtest.h>
 
 #include "cli/cli_runner.h"
 #include "gui/test_print_sample.h"
 #include "model/amount_text.h"
+#include "support/pdf_reading.h"
 #include "support/test_folder.h"
 
 namespace dz {
 namespace {
 
+using test::PdfPageSizes;
+using test::PdfPages;
+using test::PdfText;
 using test::RunCli;
 
 void Build(const QString& path, const QByteArray& json, const char* kind = "e1") {
     const auto r = RunCli({"build", "--kind", kind, "--out", path}, json);
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-}
-
-QString PdfText(const QString& path, int page = 0) {
-    QStringList args{"-layout"};
-    if (page > 0) args << "-f" << QString::number(page) << "-l" << QString::number(page);
-    QProcess process;
-    process.start("pdftotext", args << path << "-");
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The size of every page in points, in order.
-std::vector<QSizeF> PdfPageSizes(const QString& path) {
-    QProcess process;
-    process.start("pdfinfo", {"-f", "1", "-l", "99", path});
-    process.waitForFinished(60000);
-    std::vector<QSizeF> sizes;
-    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split('\n')) {
-        if (!line.startsWith("Page") || !line.contains("size:")) continue;
-        const QStringList parts = line.section("size:", 1).simplified().split(' ');
-        sizes.emplace_back(parts.value(0).toDouble(), parts.value(2).toDouble());
-    }
-    return sizes;
-}
-
-int PdfPages(const QString& path) {
-    QProcess process;
-    process.start("pdfinfo", {path});
-    process.waitForFinished(60000);
-    const QString info = QString::fromUtf8(process.readAllStandardOutput());
-    const qsizetype at = info.indexOf("Pages:");
-    return at < 0 ? 0 : info.mid(at + 6).section('\n', 0, 0).trimmed().toInt();
 }
 
 class CliPdf : public ::testing::Test {
@@ -176,10 +146,7 @@ TEST_F(CliPdf, TheTypefaceComesFromTheWorkingFolder) {
     folder.makeFolder("wParams");
     folder.writeFile("wParams/Font.txt", "Courier New\r\n");
     ASSERT_EQ(RunCli({"pdf", "e1", "--file", "E1.dta", "--out", "e1.pdf", "--pages", "1"}).status, 0);
-    QProcess fonts;
-    fonts.start("pdffonts", {"e1.pdf"});
-    fonts.waitForFinished();
-    const QStringList lines = QString::fromUtf8(fonts.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts).mid(2);
+    const QStringList lines = test::PdfFonts("e1.pdf");
     ASSERT_FALSE(lines.isEmpty());
     for (const QString& line : lines) EXPECT_TRUE(line.contains("Mono") || line.contains("Courier")) << line.toStdString();
 }

@@ -4,21 +4,13 @@
 #include <QStringList>
 
 #include "e2/e2_calc.h"
+#include "support/scripted_dialogs.h"
 
 namespace {
 
 using dz::E2RowInput;
 using dz::E2RowResult;
-
-class RecordedDialogs : public dz::Dialogs {
-public:
-    bool AskYesNo(const QString& text) override {
-        shown << text;
-        return false;
-    }
-    void Inform(const QString& text) override { shown << text; }
-    QStringList shown;
-};
+using dz::test::ScriptedDialogs;
 
 TEST(E2Calc, DatesAreNormalisedOrEmptied) {
     const struct { const char* typed; const char* kept; } cases[] = {
@@ -92,9 +84,9 @@ TEST(E2Calc, ShareAboveTheWholeIsRefusedWithItsMessage) {
         {"150", false}, {"100,01", false}, {"3/2", false}, {"4,5/4", false},
     };
     for (const auto& c : cases) {
-        RecordedDialogs dialogs;
+        ScriptedDialogs dialogs;  // no answers: the calculation asks nothing
         EXPECT_EQ(dz::CheckShare(QString::fromUtf8(c.text), dialogs), c.accepted) << "share '" << c.text << "'";
-        EXPECT_EQ(dialogs.shown, c.accepted ? QStringList() : QStringList{dz::kBadShareText}) << "share '" << c.text << "'";
+        EXPECT_EQ(dialogs.informed, c.accepted ? QStringList() : QStringList{dz::kBadShareText}) << "share '" << c.text << "'";
     }
 }
 
@@ -138,7 +130,7 @@ TEST(E2Calc, RowIncomeGoesToTheColumnOfItsLeaseType) {
         {"share cut to eight characters", row("01/01", "31/12", 100, "50.000009", "1"), 12, 0, 600, 100},
     };
     for (const RowCase& c : cases) {
-        RecordedDialogs dialogs;
+        ScriptedDialogs dialogs;  // no answers: the calculation asks nothing
         const E2RowResult r = dz::CalcE2Row(c.input, dialogs);
         EXPECT_DOUBLE_EQ(r.months, c.months) << c.name;
         EXPECT_EQ(r.incomeColumn, c.column) << c.name;
@@ -149,7 +141,7 @@ TEST(E2Calc, RowIncomeGoesToTheColumnOfItsLeaseType) {
         EXPECT_EQ(r.columnOpen, c.open) << c.name;
         EXPECT_EQ(r.clearShare, c.shareCleared) << c.name;
         EXPECT_EQ(r.clearLeaseType, c.leaseCleared) << c.name;
-        EXPECT_EQ(dialogs.shown.size(), c.shareCleared ? 1 : 0) << c.name;
+        EXPECT_EQ(dialogs.informed.size(), c.shareCleared ? 1 : 0) << c.name;
     }
 }
 

@@ -22,7 +22,7 @@ protected:
     test::TestFolder folder;
 };
 
-TEST_F(InformationWindowTest, ShowsTheRichTextAndThePartsControls) {
+TEST_F(InformationWindowTest, ShowsTheRichTextAndItsControls) {
     TfiPro pro;
     EXPECT_EQ(pro.windowTitle(), QStringLiteral("DOVAZEZ 2015"));
     EXPECT_EQ(pro.rePro->toPlainText(), QStringLiteral("Καλή αρχή\nΔεύτερο"));

@@ -19,6 +19,8 @@
 namespace dz {
 namespace {
 
+using test::ExpectTexts;
+
 report::PageReport Filled(const E1Declaration& d) {
     auto layout = std::make_unique<TfiPrintAuto>();
     FillCarsAttachment(*layout, d);
@@ -28,16 +30,6 @@ report::PageReport Filled(const E1Declaration& d) {
 void SetCodes(E1Declaration& d, std::initializer_list<std::pair<int, double>> codes) {
     int i = 0;
     for (const auto& [code, value] : codes) d.Codes[i++] = {int16_t(code), value};
-}
-
-struct Expect {
-    const char* label;
-    const char* text;
-};
-
-void ExpectTexts(const report::PageReport& page, std::initializer_list<Expect> expected, const char* scenario) {
-    for (const Expect& e : expected)
-        EXPECT_EQ(page.Text(QString::fromLatin1(e.label)), QString::fromUtf8(e.text)) << scenario << ": " << e.label;
 }
 
 TEST(CarsList, CarsFourToSevenWithTheirAmountsAndTotals) {
@@ -84,23 +76,13 @@ TEST(CarsList, LabelsStandWhereTheTableHasThem) {
     EXPECT_EQ(layout.qrPrintAuto.Images().front().image.format(), QImage::Format_Mono);
 }
 
-class ScriptedPrinter : public PlatformDialogs {
-public:
-    bool ChoosePrinter(PrinterSettings& settings, QWidget*) override {
-        ++shown;
-        settings = {QStringLiteral("Laser"), 2};
-        return confirm;
-    }
-    std::optional<QString> ChooseFont(const QString&, QWidget*) override { return std::nullopt; }
-    bool confirm = false;
-    int shown = 0;
-};
-
 TEST(CarsList, TheE1WindowsButtonAsksForThePrinterThenPrintsWhatTheWindowShows) {
     test::TestFolder folder;
     test::RecordingSink printer;
     report::ScopedPrintSink sinkScope(printer);
-    ScriptedPrinter dialogs;
+    test::ScriptedPlatform dialogs;
+    dialogs.confirm = false;
+    dialogs.copies = 2;
     ScopedPlatformDialogs dialogScope(dialogs);
     ScriptedDialogs boxes;
     RegisterPrintOperations();
@@ -110,7 +92,7 @@ TEST(CarsList, TheE1WindowsButtonAsksForThePrinterThenPrintsWhatTheWindowShows) 
     window->ControlAs<QLineEdit>("edCarNumber5")->setText("ΝΑΑ1111");
     window->ControlAs<QLineEdit>("edP859")->setText("1.234,50");
     button->click();
-    EXPECT_EQ(dialogs.shown, 1);
+    EXPECT_EQ(dialogs.printerShown, 1);
     EXPECT_TRUE(printer.jobs.empty());
     EXPECT_TRUE(window->Declaration().Car[4].Plate.empty()) << "cancelled before the fields were gathered";
 

@@ -1,7 +1,6 @@
 // The printed clearance note: what each label shows, the page on the sheet, and the window's print and PDF buttons.
 #include <QDir>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -24,6 +23,7 @@ namespace dz {
 namespace {
 
 using tax::ResultSet;
+using test::ExpectTexts;
 
 // Fills the note from `results` and runs the hook the engine runs before printing.
 report::PageReport Printed(const ResultSet& results, const tax::LuxuryRecord& luxury = {},
@@ -37,16 +37,6 @@ report::PageReport Printed(const ResultSet& results, const tax::LuxuryRecord& lu
     FillEkaPrint(*layout, in);
     layout->qrEka.RunBeforePrint();
     return std::move(layout->qrEka);
-}
-
-struct Expect {
-    const char* label;
-    const char* text;
-};
-
-void ExpectTexts(const report::PageReport& page, std::initializer_list<Expect> expected, const char* scenario) {
-    for (const Expect& e : expected)
-        EXPECT_EQ(page.Text(QString::fromLatin1(e.label)), QString::fromUtf8(e.text)) << scenario << ": " << e.label;
 }
 
 TEST(ClearancePrint, TheSummaryAddsWhatItShowsPerPersonAndForBoth) {
@@ -172,23 +162,12 @@ TEST(ClearancePrint, PdfFileNamesStayInTheirFolder) {
 }
 
 // The window's buttons, with scripted printer dialogs and a recording printer.
-class ScriptedPrinter : public PlatformDialogs {
-public:
-    bool ChoosePrinter(PrinterSettings& settings, QWidget*) override {
-        ++shown;
-        if (!confirm) return false;
-        settings = answer;
-        return true;
-    }
-    std::optional<QString> ChooseFont(const QString&, QWidget*) override { return std::nullopt; }
-    bool confirm = true;
-    PrinterSettings answer{"Laser", 2};
-    int shown = 0;
-};
-
 class ClearanceButtons : public ::testing::Test {
 protected:
-    void SetUp() override { RegisterPrintOperations(); }
+    void SetUp() override {
+        RegisterPrintOperations();
+        dialogs.copies = 2;
+    }
     void TearDown() override { TfiEka::SetPrintOperation({}); }
 
     static std::unique_ptr<TfiEka> Open() {
@@ -202,7 +181,7 @@ protected:
     test::TestFolder folder;
     test::RecordingSink printer;
     report::ScopedPrintSink sinkScope{printer};
-    ScriptedPrinter dialogs;
+    test::ScriptedPlatform dialogs;
     ScopedPlatformDialogs dialogsScope{dialogs};
     UrlRecorder urls;
     ScriptedDialogs boxes;
@@ -212,7 +191,7 @@ TEST_F(ClearanceButtons, PrintGoesToThePrinterChosenOrNowhere) {
     auto window = Open();
     dialogs.confirm = false;
     window->bt10->click();
-    EXPECT_EQ(dialogs.shown, 1);
+    EXPECT_EQ(dialogs.printerShown, 1);
     EXPECT_TRUE(printer.jobs.empty());
 
     dialogs.confirm = true;
@@ -241,7 +220,7 @@ TEST_F(ClearanceButtons, PdfIsWrittenUnderTheTaxNumberReplacedByTheNextAndOpened
     EXPECT_TRUE(text.contains(QStringLiteral("1.500,25")));
     EXPECT_TRUE(text.contains(QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ ΓΙΩΡΓΟΣ")));
     EXPECT_TRUE(printer.jobs.empty());
-    EXPECT_EQ(dialogs.shown, 0) << "a PDF needs no printer";
+    EXPECT_EQ(dialogs.printerShown, 0) << "a PDF needs no printer";
 
     folder.writeFile("EKA2015/123456783.pdf", "old");
     window->btPDF->click();
@@ -288,10 +267,7 @@ TEST_F(ClearanceButtons, TheTypefaceFileNamesTheFontOfEveryText) {
     folder.writeFile("wParams/Font.txt", "Courier New\r\n");
     auto window = Open();
     window->btPDF->click();
-    QProcess fonts;
-    fonts.start("pdffonts", {folder.file("EKA2015/123456783.pdf")});
-    fonts.waitForFinished();
-    const QStringList lines = QString::fromUtf8(fonts.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts).mid(2);
+    const QStringList lines = test::PdfFonts(folder.file("EKA2015/123456783.pdf"));
     ASSERT_FALSE(lines.isEmpty());
     for (const QString& line : lines) EXPECT_TRUE(line.contains("Mono") || line.contains("Courier")) << line.toStdString();
 }

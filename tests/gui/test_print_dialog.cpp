@@ -30,27 +30,6 @@
 namespace dz {
 namespace {
 
-class ScriptedPlatform : public PlatformDialogs {
-public:
-    bool ChoosePrinter(PrinterSettings& settings, QWidget*) override {
-        ++printerShown;
-        copiesOffered = settings.copies;
-        if (!confirm) return false;
-        settings.printerName = printer;
-        return true;
-    }
-    std::optional<QString> ChooseFont(const QString& family, QWidget*) override {
-        fontOffered = family;
-        return font;
-    }
-    bool confirm = true;
-    QString printer = QStringLiteral("Laser");
-    int printerShown = 0;
-    int copiesOffered = 0;
-    std::optional<QString> font;
-    QString fontOffered;
-};
-
 class PrintDialog : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -65,7 +44,7 @@ protected:
     test::TestFolder folder;
     test::RecordingSink printer;
     report::ScopedPrintSink sinkScope{printer};
-    ScriptedPlatform platform;
+    test::ScriptedPlatform platform;
     ScopedPlatformDialogs platformScope{platform};
     UrlRecorder urls;
     ScriptedDialogs boxes;

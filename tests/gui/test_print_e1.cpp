@@ -105,15 +105,8 @@ TEST(E1PrintLayout, TheBackgroundsBoxesFrameTheirLabels) {
     }
 }
 
-struct Expect {
-    const char* label;
-    const char* text;
-};
-
-void ExpectTexts(const E1PrintPage& page, std::initializer_list<Expect> expected) {
-    for (const Expect& e : expected)
-        EXPECT_EQ(page.report.Text(QString::fromLatin1(e.label)), QString::fromUtf8(e.text))
-            << page.report.title.toStdString() << " " << e.label;
+void ExpectTexts(const E1PrintPage& page, std::initializer_list<test::LabelText> expected) {
+    test::ExpectTexts(page.report, expected, page.report.title.toUtf8().constData());
 }
 
 TEST(E1PrintFill, CodesFollowTheirPagesRules) {

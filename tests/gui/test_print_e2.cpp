@@ -26,17 +26,9 @@
 namespace dz {
 namespace {
 
+using test::ExpectTexts;
+
 E2Record Sample() { return E2FromJson(QJsonDocument::fromJson(QByteArray(test::kPrintSampleE2)).object()); }
-
-struct Expect {
-    const char* label;
-    const char* text;
-};
-
-void ExpectTexts(const report::PageReport& page, std::initializer_list<Expect> expected, const char* scenario) {
-    for (const Expect& e : expected)
-        EXPECT_EQ(page.Text(QString::fromLatin1(e.label)), QString::fromUtf8(e.text)) << scenario << ": " << e.label;
-}
 
 TEST(E2Print, PageOneRowsTotalsAndBlankZeros) {
     E2Record r = Sample();
@@ -116,15 +108,6 @@ TEST(E2Print, LabelsLandInTheirBoxesOfTheForm) {
     }
 }
 
-class ScriptedPlatform : public PlatformDialogs {
-public:
-    bool ChoosePrinter(PrinterSettings& settings, QWidget*) override {
-        settings.printerName = QStringLiteral("Laser");
-        return true;
-    }
-    std::optional<QString> ChooseFont(const QString&, QWidget*) override { return std::nullopt; }
-};
-
 class E2Dialog : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -137,7 +120,7 @@ protected:
     test::TestFolder folder;
     test::RecordingSink printer;
     report::ScopedPrintSink sinkScope{printer};
-    ScriptedPlatform platform;
+    test::ScriptedPlatform platform;
     ScopedPlatformDialogs platformScope{platform};
     UrlRecorder urls;
     ScriptedDialogs boxes;

@@ -1,45 +1,22 @@
-// Helpers of the print tests: a PDF's text and pages through poppler, a report drawn on a picture, recorded print jobs.
+// Helpers of the print tests: a report drawn on a picture, recorded print jobs, scripted printer
+// dialogs, the texts of a filled page; and a PDF read back (support/pdf_reading.h).
 #pragma once
+#include <gtest/gtest.h>
+
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QString>
-#include <QStringList>
+#include <initializer_list>
+#include <optional>
 #include <vector>
 
+#include "print/platform_dialogs.h"
 #include "report/page_report.h"
 #include "report/print_job.h"
 #include "report/units.h"
+#include "support/pdf_reading.h"
 
 namespace dz::test {
-
-// The text of a PDF laid out as on the page (pdftotext -layout), all pages or page `page`.
-inline QString PdfText(const QString& path, int page = 0) {
-    QStringList args{QStringLiteral("-layout")};
-    if (page > 0) args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
-    args << path << QStringLiteral("-");
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), args);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The size of each page in points (pdfinfo), in page order.
-inline std::vector<QSizeF> PdfPageSizes(const QString& path) {
-    QProcess process;
-    process.start(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                                              QStringLiteral("99"), path});
-    process.waitForFinished(60000);
-    const QString info = QString::fromUtf8(process.readAllStandardOutput());
-    std::vector<QSizeF> sizes;
-    static const QRegularExpression line(QStringLiteral("Page\\s+\\d+ size:\\s+([\\d.]+) x ([\\d.]+) pts"));
-    for (auto it = line.globalMatch(info); it.hasNext();) {
-        const auto m = it.next();
-        sizes.emplace_back(m.captured(1).toDouble(), m.captured(2).toDouble());
-    }
-    return sizes;
-}
 
 // The report drawn on a white picture of its sheet at `dotsPerMm` dots per millimetre.
 inline QImage RenderToImage(const report::PageReport& page, double dotsPerMm = 10) {
@@ -106,5 +83,39 @@ public:
     }
     std::vector<Job> jobs;
 };
+
+// Printer and font dialogs that answer as scripted and keep what they were offered.
+class ScriptedPlatform : public PlatformDialogs {
+public:
+    bool ChoosePrinter(PrinterSettings& settings, QWidget*) override {
+        ++printerShown;
+        copiesOffered = settings.copies;
+        if (!confirm) return false;
+        settings.printerName = printer;
+        if (copies > 0) settings.copies = copies;
+        return true;
+    }
+    std::optional<QString> ChooseFont(const QString& family, QWidget*) override {
+        fontOffered = family;
+        return font;
+    }
+    bool confirm = true;
+    QString printer = QStringLiteral("Laser");
+    int copies = 0;  // 0: the copies offered are kept
+    int printerShown = 0;
+    int copiesOffered = 0;
+    std::optional<QString> font;  // nothing: the font dialog is cancelled
+    QString fontOffered;
+};
+
+// Label texts of a filled page, compared one by one; `scenario` names the case in a failure.
+struct LabelText {
+    const char* label;
+    const char* text;
+};
+inline void ExpectTexts(const report::PageReport& page, std::initializer_list<LabelText> expected, const char* scenario) {
+    for (const LabelText& e : expected)
+        EXPECT_EQ(page.Text(QString::fromLatin1(e.label)), QString::fromUtf8(e.text)) << scenario << ": " << e.label;
+}
 
 }  // namespace dz::test

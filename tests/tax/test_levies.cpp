@@ -21,54 +21,34 @@ TEST(Levies, SolidarityBands) {
     }
 }
 
-struct LevyCase {
-    const char* name;
-    Amounts amounts;
-    Ticks ticked;
-    bool married;
-    Pair ResultSet::*field;
-    Pair expected;
-};
-void PrintTo(const LevyCase& c, std::ostream* os) { *os << c.name; }
+TEST_P(TaxCaseTest, Result) { ExpectCase(GetParam()); }
 
-class LevyTest : public ::testing::TestWithParam<LevyCase> {};
-
-TEST_P(LevyTest, Value) {
-    const LevyCase& c = GetParam();
-    SCOPED_TRACE(c.name);
-    Declaration d(c.amounts, c.ticked, c.married);
-    const ResultSet& r = d.Run();
-    EXPECT_NEAR((r.*c.field)[0], c.expected[0], kCent) << "taxpayer";
-    EXPECT_NEAR((r.*c.field)[1], c.expected[1], kCent) << "spouse";
-}
-
-using R = ResultSet;
-const LevyCase kCases[] = {
-    {"income based", {{301, 30000}}, {}, false, &R::SolidarityContribution, {600, 0}},
-    {"presumption based", {{301, 25000}, {115, 37000}}, {}, false, &R::SolidarityBase, {40000, 0}},
-    {"presumption based contribution", {{301, 25000}, {115, 37000}}, {}, false, &R::SolidarityContribution, {800, 0}},
-    {"presumption based not exempt by 913", {{301, 25000}, {115, 37000}}, {913}, false, &R::SolidarityContribution, {800, 0}},
-    {"presumption less exempt incomes 657 617", {{301, 25000}, {115, 37000}, {657, 4000}}, {}, false, &R::SolidarityBase, {36000, 0}},
-    {"exempt incomes count", {{301, 20000}, {659, 5000}, {433, 1000}}, {}, false, &R::SolidarityIncome, {26000, 0}},
-    {"tax on exempt incomes off the base", {{301, 20000}, {659, 5000}, {433, 1000}}, {}, false, &R::SolidarityBase, {25000, 0}},
-    {"taxed unemployment off an income base", {{301, 20000}, {661, 5000}}, {}, false, &R::SolidarityContribution, {500, 0}},
-    {"spouse surplus lowers the taxpayer base", {{301, 20000}, {115, 37500}, {302, 50000}, {116, 7500}}, {}, true, &R::SolidarityBase, {20000, 50000}},
-    {"spouse surplus contribution", {{301, 20000}, {115, 37500}, {302, 50000}, {116, 7500}}, {}, true, &R::SolidarityContribution, {200, 1000}},
-    {"spouse small surplus", {{301, 20000}, {115, 37500}, {302, 20000}, {116, 7500}}, {}, true, &R::SolidarityBase, {30000, 20000}},
-    {"taxpayer surplus lowers the spouse base", {{302, 20000}, {116, 37500}, {301, 50000}, {115, 7500}}, {}, true, &R::SolidarityBase, {50000, 20000}},
-    {"unemployed income based exempt", {{301, 30000}}, {777}, false, &R::SolidarityContribution, {0, 0}},
-    {"disabled income based exempt", {{301, 30000}}, {905}, false, &R::SolidarityContribution, {0, 0}},
-    {"spouse exemption by the spouse box", {{301, 30000}, {302, 30000}}, {906}, true, &R::SolidarityContribution, {600, 0}},
-    {"withheld contribution", {{333, 10}, {349, 20}, {261, 40}, {334, 1}}, {}, false, &R::SolidarityWithheld, {70, 1}},
-    {"fee freelance", {{301, 100}}, {887}, false, &R::ProfessionalFee, {650, 0}},
-    {"fee case st", {{301, 100}}, {888, 889}, false, &R::ProfessionalFee, {500, 650}},
-    {"fee with branches stopped after 6 months", {{301, 100}, {931, 2}, {933, 6}}, {887}, false, &R::ProfessionalFee, {1525, 0}},
-    {"fee branches for part of the year", {{301, 100}, {931, 2}, {935, 6}}, {887}, false, &R::ProfessionalFee, {1250, 0}},
-    {"branches alone cost nothing", {{301, 100}, {931, 2}}, {}, false, &R::ProfessionalFee, {0, 0}},
-    {"branch fee kept", {{301, 100}, {931, 2}}, {}, false, &R::BranchFee, {1200, 0}},
+const TaxCase kCases[] = {
+    {"income based", {{301, 30000}}, {}, kOnTime, &R::SolidarityContribution, {600, 0}},
+    {"presumption based", {{301, 25000}, {115, 37000}}, {}, kOnTime, &R::SolidarityBase, {40000, 0}},
+    {"presumption based contribution", {{301, 25000}, {115, 37000}}, {}, kOnTime, &R::SolidarityContribution, {800, 0}},
+    {"presumption based not exempt by 913", {{301, 25000}, {115, 37000}}, {913}, kOnTime, &R::SolidarityContribution, {800, 0}},
+    {"presumption less exempt incomes 657 617", {{301, 25000}, {115, 37000}, {657, 4000}}, {}, kOnTime, &R::SolidarityBase, {36000, 0}},
+    {"exempt incomes count", {{301, 20000}, {659, 5000}, {433, 1000}}, {}, kOnTime, &R::SolidarityIncome, {26000, 0}},
+    {"tax on exempt incomes off the base", {{301, 20000}, {659, 5000}, {433, 1000}}, {}, kOnTime, &R::SolidarityBase, {25000, 0}},
+    {"taxed unemployment off an income base", {{301, 20000}, {661, 5000}}, {}, kOnTime, &R::SolidarityContribution, {500, 0}},
+    {"spouse surplus lowers the taxpayer base", {{301, 20000}, {115, 37500}, {302, 50000}, {116, 7500}}, {}, kMarried, &R::SolidarityBase, {20000, 50000}},
+    {"spouse surplus contribution", {{301, 20000}, {115, 37500}, {302, 50000}, {116, 7500}}, {}, kMarried, &R::SolidarityContribution, {200, 1000}},
+    {"spouse small surplus", {{301, 20000}, {115, 37500}, {302, 20000}, {116, 7500}}, {}, kMarried, &R::SolidarityBase, {30000, 20000}},
+    {"taxpayer surplus lowers the spouse base", {{302, 20000}, {116, 37500}, {301, 50000}, {115, 7500}}, {}, kMarried, &R::SolidarityBase, {50000, 20000}},
+    {"unemployed income based exempt", {{301, 30000}}, {777}, kOnTime, &R::SolidarityContribution, {0, 0}},
+    {"disabled income based exempt", {{301, 30000}}, {905}, kOnTime, &R::SolidarityContribution, {0, 0}},
+    {"spouse exemption by the spouse box", {{301, 30000}, {302, 30000}}, {906}, kMarried, &R::SolidarityContribution, {600, 0}},
+    {"withheld contribution", {{333, 10}, {349, 20}, {261, 40}, {334, 1}}, {}, kOnTime, &R::SolidarityWithheld, {70, 1}},
+    {"fee freelance", {{301, 100}}, {887}, kOnTime, &R::ProfessionalFee, {650, 0}},
+    {"fee case st", {{301, 100}}, {888, 889}, kOnTime, &R::ProfessionalFee, {500, 650}},
+    {"fee with branches stopped after 6 months", {{301, 100}, {931, 2}, {933, 6}}, {887}, kOnTime, &R::ProfessionalFee, {1525, 0}},
+    {"fee branches for part of the year", {{301, 100}, {931, 2}, {935, 6}}, {887}, kOnTime, &R::ProfessionalFee, {1250, 0}},
+    {"branches alone cost nothing", {{301, 100}, {931, 2}}, {}, kOnTime, &R::ProfessionalFee, {0, 0}},
+    {"branch fee kept", {{301, 100}, {931, 2}}, {}, kOnTime, &R::BranchFee, {1200, 0}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Levies, LevyTest, ::testing::ValuesIn(kCases),
+INSTANTIATE_TEST_SUITE_P(Levies, TaxCaseTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return CaseName(info.param.name); });
 
 TEST(Levies, FeeFlagsLaterRuleWins) {
