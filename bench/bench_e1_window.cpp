@@ -9,7 +9,7 @@
 #include <QTimer>
 
 #include "e1/fi_e1.h"
-#include "forms/page_pictures.h"
+#include "render/page_pictures.h"
 #include "model/declaration_file.h"
 
 namespace {

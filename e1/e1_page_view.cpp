@@ -14,7 +14,7 @@
 #include "controls/edit_int.h"
 #include "controls/edit_real.h"
 #include "e1/fi_e1.h"
-#include "forms/page_pictures.h"
+#include "render/page_pictures.h"
 
 namespace dz {
 namespace {

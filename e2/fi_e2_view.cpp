@@ -13,8 +13,8 @@
 #include "controls/edit_afm.h"
 #include "controls/edit_int.h"
 #include "controls/edit_real.h"
-#include "e2/e2_pages.h"
-#include "e2/e2_pictures.h"
+#include "forms/e2_pages.h"
+#include "render/e2_pictures.h"
 #include "e2/fi_e2.h"
 #include "e2/fi_e2_names.h"
 

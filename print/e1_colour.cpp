@@ -6,7 +6,7 @@
 #include <QPainter>
 
 #include "forms/form_page.h"
-#include "forms/page_render.h"
+#include "render/page_render.h"
 #include "model/errors.h"
 #include "model/reference_files.h"
 #include "report/units.h"

@@ -8,8 +8,8 @@
 
 #include "forms/form_page.h"
 #include "forms/page_builder.h"
-#include "forms/page_render.h"
-#include "forms/print_areas.h"
+#include "render/page_render.h"
+#include "render/print_areas.h"
 #include "report/mono_image.h"
 #include "report/units.h"
 

@@ -6,8 +6,8 @@
 #include <QPainter>
 
 #include "e2/e2_lists.h"
-#include "e2/e2_pages.h"
-#include "forms/page_render.h"
+#include "forms/e2_pages.h"
+#include "render/page_render.h"
 #include "model/amount_text.h"
 #include "report/mono_image.h"
 #include "report/units.h"

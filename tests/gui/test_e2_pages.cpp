@@ -4,10 +4,10 @@
 #include <QFile>
 #include <QSet>
 
-#include "e2/e2_pages.h"
-#include "e2/e2_pictures.h"
-#include "forms/jpeg.h"
-#include "forms/print_areas.h"
+#include "forms/e2_pages.h"
+#include "render/e2_pictures.h"
+#include "render/jpeg.h"
+#include "render/print_areas.h"
 #include "model/e2_record.h"
 #include "support/test_folder.h"
 

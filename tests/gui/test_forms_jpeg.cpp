@@ -5,9 +5,9 @@
 #include <QFile>
 #include <QPainter>
 
-#include "forms/jpeg.h"
-#include "forms/page_pictures.h"
-#include "forms/page_render.h"
+#include "render/jpeg.h"
+#include "render/page_pictures.h"
+#include "render/page_render.h"
 #include "model/errors.h"
 #include "support/test_folder.h"
 

@@ -5,8 +5,8 @@
 #include <map>
 
 #include "forms/form_page.h"
-#include "forms/page_render.h"
-#include "forms/print_areas.h"
+#include "render/page_render.h"
+#include "render/print_areas.h"
 #include "model/e1_codes.h"
 
 namespace dz::forms {

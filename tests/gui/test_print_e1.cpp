@@ -6,8 +6,8 @@
 
 #include "forms/form_page.h"
 #include "forms/page_builder.h"
-#include "forms/page_render.h"
-#include "forms/print_areas.h"
+#include "render/page_render.h"
+#include "render/print_areas.h"
 #include "model/errors.h"
 #include "model/record_json.h"
 #include "print/e1_fill.h"

@@ -10,7 +10,7 @@
 #include "controls/edit_int.h"
 #include "controls/edit_real.h"
 #include "e2/e2_lists.h"
-#include "e2/e2_pages.h"
+#include "forms/e2_pages.h"
 #include "model/record_json.h"
 #include "print/e2_print.h"
 #include "print/fi_prn_params.h"

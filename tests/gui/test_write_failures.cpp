@@ -8,8 +8,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "forms/jpeg.h"
-#include "forms/page_pictures.h"
+#include "render/jpeg.h"
+#include "render/page_pictures.h"
 #include "model/errors.h"
 #include "report/page_report.h"
 #include "report/pdf_document.h"

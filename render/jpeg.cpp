@@ -1,5 +1,5 @@
 // libjpeg compression and decompression in memory, with errors turned into return values.
-#include "forms/jpeg.h"
+#include "render/jpeg.h"
 
 #include <QFile>
 #include <csetjmp>

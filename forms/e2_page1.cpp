@@ -1,6 +1,6 @@
 // Page 1 of the E2 form: the taxpayer's header, table 1 of the leased properties with its totals, the signatures.
-#include "e2/e2_page_layout.h"
-#include "e2/e2_pages.h"
+#include "forms/e2_page_layout.h"
+#include "forms/e2_pages.h"
 #include "model/e2_record.h"
 
 namespace dz {

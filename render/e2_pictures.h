@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QString>
 
-#include "forms/page_render.h"
+#include "render/page_render.h"
 
 namespace dz {
 

@@ -1,13 +1,13 @@
 // Drawing the E2 pages on a landscape picture and keeping the pictures as JPEG with their description's fingerprint.
-#include "e2/e2_pictures.h"
+#include "render/e2_pictures.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 
-#include "e2/e2_pages.h"
-#include "forms/jpeg.h"
-#include "forms/page_pictures.h"
+#include "forms/e2_pages.h"
+#include "render/jpeg.h"
+#include "render/page_pictures.h"
 #include "model/errors.h"
 #include "model/reference_files.h"
 

@@ -1,10 +1,10 @@
 // The page picture: frames and fills, then the boxes, then the texts fitted into their places.
-#include "forms/page_render.h"
+#include "render/page_render.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 
-#include "forms/print_areas.h"
+#include "render/print_areas.h"
 
 namespace dz::forms {
 namespace {

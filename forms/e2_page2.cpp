@@ -1,6 +1,6 @@
 // Page 2 of the E2 form: table I of co-owners and sub-leases, table II of unfinished, acquired or transferred property.
-#include "e2/e2_page_layout.h"
-#include "e2/e2_pages.h"
+#include "forms/e2_page_layout.h"
+#include "forms/e2_pages.h"
 #include "model/e2_record.h"
 
 namespace dz {

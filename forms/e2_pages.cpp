@@ -1,5 +1,5 @@
 // The E2 page descriptions built once, and the scale of a landscape sheet for the form functions.
-#include "e2/e2_pages.h"
+#include "forms/e2_pages.h"
 
 #include <array>
 

@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
-#include "forms/page_pictures.h"
+#include "render/page_pictures.h"
 #include "model/errors.h"
 
 int main(int argc, char** argv) {

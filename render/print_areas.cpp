@@ -1,7 +1,7 @@
 // Print areas from the page description: the printed form's label names and where each one goes.
-#include "forms/print_areas.h"
+#include "render/print_areas.h"
 
-#include "forms/page_render.h"
+#include "render/page_render.h"
 
 namespace dz::forms {
 namespace {

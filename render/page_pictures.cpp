@@ -1,13 +1,13 @@
 // Page pictures on disk: file names, the description fingerprint in the JPEG comment, drawing when stale.
-#include "forms/page_pictures.h"
+#include "render/page_pictures.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 
-#include "forms/jpeg.h"
-#include "forms/page_render.h"
+#include "render/jpeg.h"
+#include "render/page_render.h"
 #include "model/atomic_file.h"
 #include "model/errors.h"
 #include "model/reference_files.h"

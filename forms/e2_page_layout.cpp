@@ -1,7 +1,7 @@
 // Building E2 page descriptions: headings, rows and fields of tables of columns, placed on the landscape sheet.
-#include "e2/e2_page_layout.h"
+#include "forms/e2_page_layout.h"
 
-#include "e2/e2_pages.h"
+#include "forms/e2_pages.h"
 
 namespace dz {
 namespace {
