@@ -31,15 +31,7 @@ TfiE2::PrintOperation& Print() {
 
 }  // namespace
 
-int TfiE2::CurrentRow = 0;
-QStringList TfiE2::RowClipboard;
-
 void TfiE2::SetPrint(PrintOperation operation) { Print() = std::move(operation); }
-
-E2Record& TfiE2::Record() {
-    static E2Record record{};
-    return record;
-}
 
 TfiE2::TfiE2(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("fiE2"));

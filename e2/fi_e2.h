@@ -38,12 +38,13 @@ public:
     using PrintOperation = std::function<void(TfiE2& window)>;
     static void SetPrint(PrintOperation operation);
 
-    // The statement: one record, shared with the print, kept until the next E2 window.
-    static E2Record& Record();
+    // The statement of this window; the print takes it after CollectRecord.
+    E2Record& Record() { return record_; }
+    const E2Record& Record() const { return record_; }
     // The table-1 row the row menu works on (1..16; 0 before the first right-click) and the
     // row copied by "Αντιγραφή Γραμμής", one text per copyable column.
-    static int CurrentRow;
-    static QStringList RowClipboard;
+    int CurrentRow = 0;
+    QStringList RowClipboard;
 
     // A new statement: the record cleared, page 1 shown at the top, automatic calculation on,
     // not changed. The window deletes itself when it closes.
@@ -155,6 +156,7 @@ private:
     void OpenColumn(TEditReal* column);
     void UpdateCalcCaption();
 
+    E2Record record_{};
     bool modified_ = false;
     int wheelPending_ = 0;  // parts of a wheel notch not yet scrolled
     QHash<QString, QWidget*> controls_;

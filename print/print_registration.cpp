@@ -16,7 +16,7 @@ void RegisterPrintOperations() {
     TfiE1::SetFormPrint([](TfiE1& window) { RunPrintDialog(&window, window.Declaration()); });
     TfiE1::SetCarsPrint(PrintCarsAttachment);
     // The E2 window collects its fields into its record before it asks for the dialog.
-    TfiE2::SetPrint([](TfiE2& window) { RunPrintDialog(&window, TfiE2::Record()); });
+    TfiE2::SetPrint([](TfiE2& window) { RunPrintDialog(&window, window.Record()); });
 }
 
 }  // namespace dz

@@ -50,7 +50,7 @@ protected:
         auto* label = window->ControlAs<QLabel>(QStringLiteral("Label%1").arg(row));
         ASSERT_NE(label, nullptr);
         QTest::mouseClick(label, Qt::RightButton);
-        EXPECT_EQ(TfiE2::CurrentRow, row);
+        EXPECT_EQ(window->CurrentRow, row);
         EXPECT_TRUE(window->pmEdit->isVisible());
         window->pmEdit->hide();
     }
@@ -95,7 +95,7 @@ TEST_F(E2RowMenuTest, CopyPasteAndClearWorkOnTheRowClicked) {
     window->miPaste->setEnabled(false);
     RightClick(3);
     window->miCopy->trigger();
-    EXPECT_EQ(TfiE2::RowClipboard, Row(3));
+    EXPECT_EQ(window->RowClipboard, Row(3));
     EXPECT_FALSE(window->Modified()) << "copying changes nothing";
     RightClick(5);
     window->miPaste->trigger();

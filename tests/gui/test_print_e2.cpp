@@ -196,7 +196,7 @@ TEST_F(E2Dialog, TheE2WindowsPrintCommandOpensItWithoutColourForItsStatement) {
     RegisterPrintOperations();
     auto* window = new TfiE2;
     ASSERT_TRUE(window->miPrint->isEnabled());
-    TfiE2::Record() = Sample();
+    window->Record() = Sample();
     window->ShowRecord();
     bool seen = false;
     test::WhenModal([&seen](QWidget* modal) {
