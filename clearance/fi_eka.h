@@ -1,9 +1,9 @@
 // The clearance note window TfiEka: the 25-line clearance view, its breakdowns, the codes list, print buttons.
 #pragma once
 #include <QDialog>
-#include <functional>
 #include <vector>
 
+#include "app/print_operations.h"
 #include "clearance/eka_codes.h"
 #include "tax/result_set.h"
 
@@ -36,14 +36,10 @@ public:
     static const QString kCaption;  // "Εκκαθαριστικό Σημείωμα Φόρου Εισοδήματος"
     static constexpr int kPdfTag = 99;  // the tag of btPDF: export instead of printing
 
-    // The print and PDF export of the clearance note; `pdf` when started from btPDF. Until one
-    // is set, bt10 and btPDF are disabled.
-    using PrintOperation = std::function<void(TfiEka& window, bool pdf)>;
-    static void SetPrintOperation(PrintOperation operation);
-
     // FormCreate: builds the window and shows the clearance view of `results` at once, which
     // fills the clearance lines (`EkaLinesF`, `EkaLinesS`). The window keeps its own copy.
-    explicit TfiEka(const tax::ResultSet& results, QWidget* parent = nullptr);
+    // bt10 and btPDF run `print.clearanceNote` (btPDF with `pdf`), and are disabled without it.
+    explicit TfiEka(const tax::ResultSet& results, const PrintOperations& print = {}, QWidget* parent = nullptr);
     ~TfiEka() override;
 
     void SetHeader(const EkaHeader& header);
@@ -101,6 +97,7 @@ private:
     void centreOnScreen();
 
     tax::ResultSet results_;
+    PrintOperations print_;
     std::vector<QPushButton*> viewButtons_;
 };
 

@@ -42,7 +42,7 @@ void TfiE1::miEka2003Click() {
     auto results = std::make_unique<tax::ResultSet>();
     tax::ComputeClearance(codes, inputs, *results);
 
-    TfiEka eka(*results, this);
+    TfiEka eka(*results, print_, this);
     EkaHeader header;
     header.AFM = TextOf(QStringLiteral("edAFM"));
     header.Doy = TextOf(QStringLiteral("edDoy"));

@@ -30,7 +30,7 @@ const char* const kResidenceRows[] = {"1η Κατοικία", "2η Κατοικ�
 
 }  // namespace
 
-TfiFastDil::TfiFastDil(QWidget* parent) : QDialog(parent) {
+TfiFastDil::TfiFastDil(const PrintOperations& print, QWidget* parent) : QDialog(parent), print_(print) {
     setObjectName(QStringLiteral("fiFastDil"));
     setWindowTitle(QStringLiteral("Σύντομη δήλωση με κωδικούς"));
     setFixedSize(705, 694);
@@ -171,7 +171,7 @@ void TfiFastDil::EkaClick() {
     inputs.Married = cbMarried->isChecked();
     tax::ResultSet results;
     tax::ComputeClearance(codes, inputs, results);
-    TfiEka eka(results, this);
+    TfiEka eka(results, print_, this);
     eka.SetHeader({edAFM->text(), edBigName->text(), QString(), {}, {}, {}});
     eka.exec();
 }

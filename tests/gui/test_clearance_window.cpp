@@ -41,10 +41,8 @@ ResultSet Computed() {
 
 class ClearanceWindowTest : public ::testing::Test {
 protected:
-    void TearDown() override { TfiEka::SetPrintOperation({}); }
-
-    std::unique_ptr<TfiEka> open(const ResultSet& r) {
-        auto window = std::make_unique<TfiEka>(r);
+    std::unique_ptr<TfiEka> open(const ResultSet& r, const PrintOperations& print = {}) {
+        auto window = std::make_unique<TfiEka>(r, print);
         window->SetHeader({"123456783", "ΠΑΠΑΔΟΠΟΥΛΟΣ ΓΙΩΡΓΟΣ", "ΣΤΑΔΙΟΥ 10, ΑΘΗΝΑ", "", "", ""});
         return window;
     }
@@ -183,11 +181,12 @@ TEST_F(ClearanceWindowTest, PrintButtons) {
         EXPECT_EQ(w->btPDF->property("tag").toInt(), 99);
     }
     QList<bool> runs;
-    TfiEka::SetPrintOperation([&](TfiEka& window, bool pdf) {
+    PrintOperations print;
+    print.clearanceNote = [&](TfiEka& window, bool pdf) {
         EXPECT_EQ(window.Header().AFM, "123456783");
         runs << pdf;
-    });
-    auto w = open(Computed());
+    };
+    auto w = open(Computed(), print);
     w->show();
     QTest::mouseClick(w->bt10, Qt::LeftButton);
     QTest::mouseClick(w->btPDF, Qt::LeftButton);

@@ -103,8 +103,7 @@ TEST(CarsList, TheE1WindowsButtonAsksForThePrinterThenPrintsWhatTheWindowShows) 
     ScriptedPrinter dialogs;
     ScopedPlatformDialogs dialogScope(dialogs);
     ScriptedDialogs boxes;
-    RegisterPrintOperations();
-    auto* window = new TfiE1;
+    auto* window = new TfiE1(MakePrintOperations());
     auto* button = window->findChild<QPushButton*>("btPrintAuto");
     ASSERT_TRUE(button && button->isEnabled());
     window->ControlAs<QLineEdit>("edCarNumber5")->setText("ΝΑΑ1111");

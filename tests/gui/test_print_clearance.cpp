@@ -187,15 +187,12 @@ public:
 
 class ClearanceButtons : public ::testing::Test {
 protected:
-    void SetUp() override { RegisterPrintOperations(); }
-    void TearDown() override { TfiEka::SetPrintOperation({}); }
-
     std::unique_ptr<TfiEka> Open(QWidget* parent = nullptr) {
         ResultSet r;
         r.TotalIncome = {20000, 0};
         r.FinalBalance = 1500.25;
         StoreEkaLines(FillEkaLines(r));
-        auto window = std::make_unique<TfiEka>(r, parent);
+        auto window = std::make_unique<TfiEka>(r, MakePrintOperations(), parent);
         window->SetHeader({"123456783", "ΠΑΠΑΔΟΠΟΥΛΟΣ ΓΙΩΡΓΟΣ", "ΣΤΑΔΙΟΥ 10", "Α΄ ΑΘΗΝΩΝ", "", ""});
         return window;
     }

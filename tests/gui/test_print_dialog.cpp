@@ -330,8 +330,7 @@ TEST_F(PrintDialog, TheTypefaceLinkWritesTheFontFile) {
 }
 
 TEST_F(PrintDialog, TheE1WindowsPrintCommandOpensItForWhatTheWindowShows) {
-    RegisterPrintOperations();
-    auto* window = new TfiE1;
+    auto* window = new TfiE1(MakePrintOperations());
     ASSERT_TRUE(window->miPrint->isEnabled());
     window->ControlAs<QLineEdit>("edAFM")->setText("123456783");
     window->ControlAs<QLineEdit>("edP301")->setText("4.321,00");

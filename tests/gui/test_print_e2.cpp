@@ -193,8 +193,7 @@ TEST_F(E2Dialog, PdfGoesToDilosiE2) {
 }
 
 TEST_F(E2Dialog, TheE2WindowsPrintCommandOpensItWithoutColourForItsStatement) {
-    RegisterPrintOperations();
-    auto* window = new TfiE2;
+    auto* window = new TfiE2(MakePrintOperations());
     ASSERT_TRUE(window->miPrint->isEnabled());
     window->Record() = Sample();
     window->ShowRecord();
