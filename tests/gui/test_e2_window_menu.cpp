@@ -110,6 +110,26 @@ TEST_F(E2RowMenuTest, CopyPasteAndClearWorkOnTheRowClicked) {
     EXPECT_EQ(Row(7)[0], QStringLiteral("Οδός 7")) << "no other row is touched";
 }
 
+TEST_F(E2RowMenuTest, ASecondWindowHasItsOwnStatementRowAndCopiedRow) {
+    FillRows();
+    RightClick(3);
+    window->miCopy->trigger();
+    window->CollectRecord();
+    const E2Record first = window->Record();
+
+    TfiE2 second;
+    second.setAttribute(Qt::WA_DeleteOnClose, false);
+    E2Record empty{};
+    ClearE2Record(empty);
+    EXPECT_EQ(second.Record(), empty) << "the second window starts with an empty statement";
+    EXPECT_EQ(second.CurrentRow, 0) << "no row of the second window was clicked";
+    EXPECT_TRUE(second.RowClipboard.isEmpty()) << "nothing was copied in the second window";
+    EXPECT_NE(first, empty) << "the first window's statement has its rows";
+    EXPECT_EQ(window->Record(), first) << "opening the second window leaves the first window's statement";
+    EXPECT_EQ(window->CurrentRow, 3) << "and its row";
+    EXPECT_EQ(window->RowClipboard, Row(3)) << "and its copied row";
+}
+
 TEST_F(E2RowMenuTest, TransferFillsTheFirstFreeRowOfTable2) {
     FillRows();
     F("edSurfa%1", 4)->setText(QStringLiteral("12345"));
