@@ -25,8 +25,6 @@
 
 namespace dz {
 
-bool StartRunFlag = false;
-
 const QString TfiMain::kCaption = QStringLiteral("DOVAZEZ 2015 (VER 4.00)");
 
 namespace {

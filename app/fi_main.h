@@ -16,10 +16,6 @@ namespace dz {
 class ClickablePicture;
 class StartPanel;
 
-// Set to true by start-up before the automatic version check; the check clears it
-// when the user leaves to install a new version, and the event loop is then not entered.
-extern bool StartRunFlag;
-
 inline const QString kAutoCheckFile = QStringLiteral("Autocheck15.ini");
 
 class TfiMain : public QMainWindow {

@@ -1,4 +1,4 @@
-// Start-up of the desktop program: title, main window, run flag, version check, loop.
+// Start-up of the desktop program: title, main window, version check, loop.
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
@@ -16,15 +16,17 @@ int main(int argc, char** argv) {
     if (QScreen* screen = QGuiApplication::primaryScreen())  // centred when restored
         main.move(screen->availableGeometry().center() - main.rect().center());
 
-    // The version check clears it when the user leaves to install a new version.
-    dz::StartRunFlag = true;
+    // The program starts unless the version check says otherwise.
+    bool startRun = true;
 
     // The silent version check, when switched on and once it exists.
     if (QFile::exists(dz::kAutoCheckFile) && main.shellWindows().startupCheck)
-        dz::RunCommand(&main, [&main] { main.shellWindows().startupCheck(&main); });
+        dz::RunCommand(&main, [&main, &startRun] {
+            startRun = dz::ProgramStartsAfter(main.shellWindows().startupCheck(&main));
+        });
 
     // The maximised main window and the event loop, unless the user left for the new version.
-    if (!dz::StartRunFlag) return 0;
+    if (!startRun) return 0;
     main.showMaximized();
     main.activateWindow();  // FirstActivation also where no window manager activates it
     return app.exec();

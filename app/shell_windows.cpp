@@ -10,21 +10,19 @@
 namespace dz {
 
 ShellWindows DefaultShellWindows() {
-    RegisterPrintOperations();
+    // Every window these open prints through the same operations.
+    const PrintOperations print = MakePrintOperations();
     ShellWindows windows;
-    windows.newE1 = NewE1Window;
-    windows.loadE1 = OpenE1FromIndex;
-    windows.newE2 = NewE2Window;
-    windows.loadE2 = OpenE2FromIndex;
-    windows.fastEntry = [](QWidget* parent) {
-        TfiFastDil dialog(parent);
+    windows.newE1 = [print](QWidget* parent) { return NewE1Window(print, parent); };
+    windows.loadE1 = [print](QWidget* parent) { return OpenE1FromIndex(print, parent); };
+    windows.newE2 = [print](QWidget* parent) { return NewE2Window(print, parent); };
+    windows.loadE2 = [print](QWidget* parent) { return OpenE2FromIndex(print, parent); };
+    windows.fastEntry = [print](QWidget* parent) {
+        TfiFastDil dialog(print, parent);
         dialog.exec();
     };
     windows.newVersion = ShowNewVersionDialog;
     windows.startupCheck = RunStartupVersionCheck;
-    // Register each window here when it exists, for example:
-    //   windows.newE1 = [](QWidget* parent) -> QWidget* { return new TfiE1(parent); };
-    //   windows.newVersion = [](QWidget* parent) { TfiNewVer dialog(parent); dialog.exec(); };
     return windows;
 }
 

@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "support/version_check.h"
+
 namespace dz {
 
 // Creates an entry window and returns it for the main window to show as its child window,
@@ -28,6 +30,10 @@ using ChildFactory = std::function<QWidget*(QWidget* parent)>;
 // A command that shows a modal window and destroys it when it closes.
 using ModalCommand = std::function<void(QWidget* parent)>;
 
+// The version check at start-up, with `parent` not yet shown; its outcome decides whether the
+// program starts (ProgramStartsAfter).
+using StartupCheck = std::function<VersionCheckOutcome(QWidget* parent)>;
+
 // The windows that the main window's commands open. A command whose entry is empty stays disabled.
 struct ShellWindows {
     ChildFactory newE1;       // acE1, start-panel button 1: an empty E1 entry window
@@ -36,7 +42,7 @@ struct ShellWindows {
     ChildFactory loadE2;      // acLoadE2: the same for E2
     ModalCommand fastEntry;   // acFastEntry: the short declaration TfiFastDil
     ModalCommand newVersion;  // N12, start-panel button 3: TfiNewVer
-    ModalCommand startupCheck;  // at start-up when "Autocheck15.ini" exists: the silent check
+    StartupCheck startupCheck;  // at start-up when "Autocheck15.ini" exists: the silent check
 };
 
 // The windows that the program has: the main window starts with these. Every window is

@@ -31,11 +31,6 @@ constexpr int kCodesRowHeight = 18;
 constexpr int kFinalTaxRow = 19;  // "ΤΕΛΙΚΟ ΠΟΣΟ ΦΟΡΟΥ", which the one-instalment discount reads
 constexpr double kOneInstalmentShare = 98.5;
 
-TfiEka::PrintOperation& PrintOperationSlot() {
-    static TfiEka::PrintOperation operation;
-    return operation;
-}
-
 QLabel* Caption(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -57,9 +52,8 @@ QPushButton* Button(const QString& name, const QString& caption, QWidget* parent
 
 const QString TfiEka::kCaption = QStringLiteral("Εκκαθαριστικό Σημείωμα Φόρου Εισοδήματος");
 
-void TfiEka::SetPrintOperation(PrintOperation operation) { PrintOperationSlot() = std::move(operation); }
-
-TfiEka::TfiEka(ClearanceNote note, QWidget* parent) : QDialog(parent), note_(std::move(note)) {
+TfiEka::TfiEka(ClearanceNote note, const PrintOperations& print, QWidget* parent)
+    : QDialog(parent), note_(std::move(note)), print_(print) {
     setObjectName(QStringLiteral("fiEka"));
     setWindowTitle(kCaption);
     setAttribute(Qt::WA_DeleteOnClose, false);  // the opener destroys it after it closes
@@ -226,7 +220,7 @@ QWidget* TfiEka::buildButtons() {
     for (QPushButton* print : {bt10, btPDF}) {
         connect(print, &QPushButton::clicked, this, [this, print] { bt10Click(print); });
         // The print of the clearance note is not part of this window: without it, nothing to run.
-        print->setEnabled(static_cast<bool>(PrintOperationSlot()));
+        print->setEnabled(static_cast<bool>(print_.clearanceNote));
         column->addWidget(print);
     }
     column->addSpacing(8);
@@ -314,10 +308,9 @@ void TfiEka::ShowBreakdown(int section) {
 }
 
 void TfiEka::bt10Click(QObject* sender) {
-    const PrintOperation& operation = PrintOperationSlot();
-    if (!operation) return;
+    if (!print_.clearanceNote) return;
     const bool pdf = sender && sender->property("tag").toInt() == kPdfTag;
-    operation(*this, pdf);
+    print_.clearanceNote(*this, pdf);
 }
 
 void TfiEka::CalcMeioseois() {

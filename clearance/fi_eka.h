@@ -1,9 +1,9 @@
 // The clearance note window TfiEka: the 25-line clearance view, its breakdowns, the codes list, print buttons.
 #pragma once
 #include <QDialog>
-#include <functional>
 #include <vector>
 
+#include "app/print_operations.h"
 #include "note/clearance_note.h"
 #include "tax/result_set.h"
 
@@ -24,14 +24,10 @@ public:
     static const QString kCaption;  // "Εκκαθαριστικό Σημείωμα Φόρου Εισοδήματος"
     static constexpr int kPdfTag = 99;  // the tag of btPDF: export instead of printing
 
-    // The print and PDF export of the clearance note; `pdf` when started from btPDF. Until one
-    // is set, bt10 and btPDF are disabled.
-    using PrintOperation = std::function<void(TfiEka& window, bool pdf)>;
-    static void SetPrintOperation(PrintOperation operation);
-
     // FormCreate: builds the window and shows the note handed to it: its header, its codes list
     // and the clearance view of its lines. The window keeps its own copy; the print prints it.
-    explicit TfiEka(ClearanceNote note, QWidget* parent = nullptr);
+    // bt10 and btPDF run `print.clearanceNote` (btPDF with `pdf`), and are disabled without it.
+    explicit TfiEka(ClearanceNote note, const PrintOperations& print = {}, QWidget* parent = nullptr);
     ~TfiEka() override;
 
     const ClearanceNote& Note() const { return note_; }
@@ -86,6 +82,7 @@ private:
     void ShowCodes();  // every entry of the codes list stays visible
 
     ClearanceNote note_;
+    PrintOperations print_;
     std::vector<QPushButton*> viewButtons_;
 };
 

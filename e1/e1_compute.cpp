@@ -16,7 +16,7 @@ void TfiE1::miEka2003Click() {
     InputsOfForm(form, codes, inputs);
     auto results = std::make_unique<tax::ResultSet>();
     tax::ComputeClearance(codes, inputs, *results);
-    TfiEka eka(NoteOfForm(form, *results, inputs.LuxuryAssets), this);
+    TfiEka eka(NoteOfForm(form, *results, inputs.LuxuryAssets), print_, this);
     eka.exec();
 }
 

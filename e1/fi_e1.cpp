@@ -20,26 +20,10 @@
 #include "model/declaration_file.h"
 
 namespace dz {
-namespace {
-
-TfiE1::PrintOperation& FormPrint() {
-    static TfiE1::PrintOperation operation;
-    return operation;
-}
-
-TfiE1::PrintOperation& CarsPrint() {
-    static TfiE1::PrintOperation operation;
-    return operation;
-}
-
-}  // namespace
 
 const QString TfiE1::kCaption = QStringLiteral("Δήλωση Φορολογίας Εισοδήματος (Ε1)");
 
-void TfiE1::SetFormPrint(PrintOperation operation) { FormPrint() = std::move(operation); }
-void TfiE1::SetCarsPrint(PrintOperation operation) { CarsPrint() = std::move(operation); }
-
-TfiE1::TfiE1(QWidget* parent) : QWidget(parent) {
+TfiE1::TfiE1(const PrintOperations& print, QWidget* parent) : QWidget(parent), print_(print) {
     setObjectName(QStringLiteral("fiE1"));
     setWindowTitle(kCaption);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -65,8 +49,8 @@ TfiE1::TfiE1(QWidget* parent) : QWidget(parent) {
     miSave = command("miSave", QStringLiteral("Αποθήκευση"), &TfiE1::miSaveClick);
     miPrint = command("miPrint", QStringLiteral("Εκτύπωση"), &TfiE1::miPrintClick);
     miPreview = command("miPreview", QStringLiteral("Προεπισκόπηση "), nullptr);
-    miPrint->setEnabled(static_cast<bool>(FormPrint()));
-    if (QWidget* cars = Control(QStringLiteral("btPrintAuto"))) cars->setEnabled(static_cast<bool>(CarsPrint()));
+    miPrint->setEnabled(static_cast<bool>(print_.e1Form));
+    if (QWidget* cars = Control(QStringLiteral("btPrintAuto"))) cars->setEnabled(static_cast<bool>(print_.e1Cars));
 
     ConnectEditing();
     ConnectPresumptions();
@@ -113,13 +97,13 @@ void TfiE1::miSaveClick() {
 }
 
 void TfiE1::miPrintClick() {
-    if (!FormPrint()) return;
+    if (!print_.e1Form) return;
     GatherDeclaration();
-    FormPrint()(*this);
+    print_.e1Form(*this);
 }
 
 void TfiE1::btPrintAutoClick() {
-    if (CarsPrint()) CarsPrint()(*this);
+    if (print_.e1Cars) print_.e1Cars(*this);
 }
 
 void TfiE1::Button1Click() {

@@ -3,9 +3,9 @@
 #include <QHash>
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <vector>
 
+#include "app/print_operations.h"
 #include "declaration/e1_form.h"
 #include "forms/form_page.h"
 #include "model/code_table.h"
@@ -38,17 +38,11 @@ public:
     static constexpr int kCtrlPageStep = 50;
     static constexpr int kCtrlEndPosition = 400;
 
-    // The print of the form and of the cars list belong to the print dialogs; until they are
-    // set, "miPrint" and btPrintAuto stay disabled. The form print runs after GatherDeclaration;
-    // the cars print shows its printer dialog, then calls GatherDeclaration itself.
-    using PrintOperation = std::function<void(TfiE1& window)>;
-    static void SetFormPrint(PrintOperation operation);
-    static void SetCarsPrint(PrintOperation operation);
-
     // FormCreate: clears the record, builds the pages (drawing a missing page picture into
-    // WParams), shows page 0 scrolled to the top, not modified. The window deletes itself when
-    // it closes.
-    explicit TfiE1(QWidget* parent = nullptr);
+    // WParams), shows page 0 scrolled to the top, not modified. "miPrint" runs
+    // `print.e1Form` and btPrintAuto `print.e1Cars`, each disabled without its operation; the
+    // clearance note opened from here gets `print` too. The window deletes itself when it closes.
+    explicit TfiE1(const PrintOperations& print = {}, QWidget* parent = nullptr);
     ~TfiE1() override;
 
     // The declaration record of this window: filled by GatherDeclaration, shown by ShowDeclaration.
@@ -139,6 +133,7 @@ private:
     bool TickedOf(const QString& name) const;
     QString TextOf(const QString& name) const;
 
+    PrintOperations print_;
     E1Declaration declaration_{};
     bool modified_ = false;
     int wheelPending_ = 0;  // parts of a wheel notch not yet scrolled

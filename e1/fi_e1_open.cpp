@@ -12,7 +12,7 @@
 
 namespace dz {
 
-QWidget* NewE1Window(QWidget* parent) { return new TfiE1(parent); }
+QWidget* NewE1Window(const PrintOperations& print, QWidget* parent) { return new TfiE1(print, parent); }
 
 void LoadE1Declaration(TfiE1& window, const QString& afm) {
     ReadChosenDeclaration(afm, window.Declaration());
@@ -20,7 +20,7 @@ void LoadE1Declaration(TfiE1& window, const QString& afm) {
     window.SetModified(false);
 }
 
-QWidget* OpenE1FromIndex(QWidget* parent) {
+QWidget* OpenE1FromIndex(const PrintOperations& print, QWidget* parent) {
     QString afm;
     {
         TfiEntypaList index(parent);
@@ -33,7 +33,7 @@ QWidget* OpenE1FromIndex(QWidget* parent) {
         afm = index.SelectedAfm();
     }
     // A file that cannot be read leaves no half-made window behind.
-    auto window = std::make_unique<TfiE1>(parent);
+    auto window = std::make_unique<TfiE1>(print, parent);
     LoadE1Declaration(*window, afm);
     return window.release();
 }

@@ -2,18 +2,21 @@
 #pragma once
 #include <QString>
 
+#include "app/print_operations.h"
+
 class QWidget;
 
 namespace dz {
 
 class TfiE1;
 
-// A new, empty E1 window.
-QWidget* NewE1Window(QWidget* parent);
+// A new, empty E1 window that prints through `print`.
+QWidget* NewE1Window(const PrintOperations& print, QWidget* parent);
 
-// The E1 index; the chosen declaration read into a new E1 window, shown and not modified.
-// Null when the index is empty (after its message) or closes without a choice.
-QWidget* OpenE1FromIndex(QWidget* parent);
+// The E1 index; the chosen declaration read into a new E1 window that prints through `print`,
+// shown and not modified. Null when the index is empty (after its message) or closes without
+// a choice.
+QWidget* OpenE1FromIndex(const PrintOperations& print, QWidget* parent);
 
 // Reads the declaration of `afm` into `window` and shows it; the window is not modified after.
 // IoError, the window untouched, when the file is gone or cannot be read.

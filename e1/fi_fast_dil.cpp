@@ -30,7 +30,7 @@ const char* const kResidenceRows[] = {"1η Κατοικία", "2η Κατοικ�
 
 }  // namespace
 
-TfiFastDil::TfiFastDil(QWidget* parent) : QDialog(parent) {
+TfiFastDil::TfiFastDil(const PrintOperations& print, QWidget* parent) : QDialog(parent), print_(print) {
     setObjectName(QStringLiteral("fiFastDil"));
     setWindowTitle(QStringLiteral("Σύντομη δήλωση με κωδικούς"));
     setFixedSize(705, 694);
@@ -172,7 +172,8 @@ void TfiFastDil::EkaClick() {
     tax::ResultSet results;
     tax::ComputeClearance(codes, inputs, results);
     // No address, no spouse, no codes list, no cars: the short declaration has none of them.
-    TfiEka eka(MakeClearanceNote({edAFM->text(), edBigName->text(), QString(), {}, {}, {}}, std::nullopt, results), this);
+    TfiEka eka(MakeClearanceNote({edAFM->text(), edBigName->text(), QString(), {}, {}, {}}, std::nullopt, results),
+               print_, this);
     eka.exec();
 }
 

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <map>
 
+#include "app/print_operations.h"
 #include "e1/short_declaration.h"
 #include "model/e1_declaration.h"
 
@@ -18,7 +19,8 @@ class TEditAFM;
 class TfiFastDil : public QDialog {
     Q_OBJECT
 public:
-    explicit TfiFastDil(QWidget* parent = nullptr);
+    // The clearance note opened from here (EkaClick) prints through `print`.
+    explicit TfiFastDil(const PrintOperations& print = {}, QWidget* parent = nullptr);
 
     void OpenClick();
     void SaveClick();
@@ -41,6 +43,7 @@ protected:
 private:
     std::set<int> TickedCodes() const;
 
+    PrintOperations print_;
     E1Declaration declaration_;
     E1Image base_{};  // the opened file's bytes: what no field names is written back as it was
     TEditAFM* edAFM;

@@ -22,26 +22,8 @@
 #include "model/declaration_file.h"
 
 namespace dz {
-namespace {
 
-TfiE2::PrintOperation& Print() {
-    static TfiE2::PrintOperation operation;
-    return operation;
-}
-
-}  // namespace
-
-int TfiE2::CurrentRow = 0;
-QStringList TfiE2::RowClipboard;
-
-void TfiE2::SetPrint(PrintOperation operation) { Print() = std::move(operation); }
-
-E2Record& TfiE2::Record() {
-    static E2Record record{};
-    return record;
-}
-
-TfiE2::TfiE2(QWidget* parent) : QWidget(parent) {
+TfiE2::TfiE2(const PrintOperations& print, QWidget* parent) : QWidget(parent), print_(print) {
     setObjectName(QStringLiteral("fiE2"));
     setWindowTitle(e2::kCaption);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -57,7 +39,7 @@ TfiE2::TfiE2(QWidget* parent) : QWidget(parent) {
     for (int page = 0; page < kPageCount; ++page) BuildPage(page);
     ConnectFields();
     connect(pcPages, &QTabWidget::currentChanged, this, [this](int index) { FocusOnPage(index); });
-    miPrint->setEnabled(static_cast<bool>(Print()));
+    miPrint->setEnabled(static_cast<bool>(print_.e2Form));
 
     sbCalcOff->setChecked(true);
     UpdateCalcCaption();
@@ -94,9 +76,9 @@ void TfiE2::miSaveAsClick() {
 }
 
 void TfiE2::miPrintClick() {
-    if (!Print()) return;
+    if (!print_.e2Form) return;
     CollectRecord();
-    Print()(*this);
+    print_.e2Form(*this);
 }
 
 void TfiE2::sbGetThesiClick(int position) {

@@ -4,9 +4,9 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <vector>
 
+#include "app/print_operations.h"
 #include "forms/form_page.h"
 #include "model/e2_record.h"
 
@@ -33,21 +33,18 @@ public:
     static constexpr int kCtrlEndPosition = 400;
     static constexpr int kRowColumns = 20;  // the copyable columns of a table-1 row
 
-    // The print of the statement belongs to the print dialog; until it is set, "miPrint" stays
-    // disabled. It runs after CollectRecord.
-    using PrintOperation = std::function<void(TfiE2& window)>;
-    static void SetPrint(PrintOperation operation);
-
-    // The statement: one record, shared with the print, kept until the next E2 window.
-    static E2Record& Record();
+    // The statement of this window; the print takes it after CollectRecord.
+    E2Record& Record() { return record_; }
+    const E2Record& Record() const { return record_; }
     // The table-1 row the row menu works on (1..16; 0 before the first right-click) and the
     // row copied by "Αντιγραφή Γραμμής", one text per copyable column.
-    static int CurrentRow;
-    static QStringList RowClipboard;
+    int CurrentRow = 0;
+    QStringList RowClipboard;
 
     // A new statement: the record cleared, page 1 shown at the top, automatic calculation on,
-    // not changed. The window deletes itself when it closes.
-    explicit TfiE2(QWidget* parent = nullptr);
+    // not changed. "miPrint" runs `print.e2Form`, and stays disabled without it. The window
+    // deletes itself when it closes.
+    explicit TfiE2(const PrintOperations& print = {}, QWidget* parent = nullptr);
     ~TfiE2() override;
 
     // Reads the statement of that tax number and shows it, not changed. IoError when there is
@@ -155,6 +152,8 @@ private:
     void OpenColumn(TEditReal* column);
     void UpdateCalcCaption();
 
+    PrintOperations print_;
+    E2Record record_{};
     bool modified_ = false;
     int wheelPending_ = 0;  // parts of a wheel notch not yet scrolled
     QHash<QString, QWidget*> controls_;

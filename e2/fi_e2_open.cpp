@@ -11,9 +11,9 @@
 
 namespace dz {
 
-QWidget* NewE2Window(QWidget* parent) { return new TfiE2(parent); }
+QWidget* NewE2Window(const PrintOperations& print, QWidget* parent) { return new TfiE2(print, parent); }
 
-QWidget* OpenE2FromIndex(QWidget* parent) {
+QWidget* OpenE2FromIndex(const PrintOperations& print, QWidget* parent) {
     QString afm;
     {
         TfiEntypaList index(parent);
@@ -26,7 +26,7 @@ QWidget* OpenE2FromIndex(QWidget* parent) {
         afm = index.SelectedAfm();
     }
     // A file that cannot be read leaves no half-made window behind.
-    auto window = std::make_unique<TfiE2>(parent);
+    auto window = std::make_unique<TfiE2>(print, parent);
     window->OpenStatement(afm);
     return window.release();
 }

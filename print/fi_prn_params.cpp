@@ -24,8 +24,6 @@
 
 namespace dz {
 
-bool PdfMode = false;
-
 namespace {
 
 constexpr QSize kWindowSize(366, 627);
@@ -75,7 +73,6 @@ TfiPrnParams::TfiPrnParams(QWidget* parent) : QDialog(parent) {
     setFixedSize(kWindowSize);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    PdfMode = false;
     family_ = report::kDefaultReportFont;
     RunCommand(this, [this] { family_ = report::ReportFontName(); });
     lbFont->setText(family_);

@@ -29,9 +29,6 @@ class PdfDocument;
 
 enum class FormKind { E1, E2 };
 
-// On for the duration of one PDF request, off otherwise.
-extern bool PdfMode;
-
 class TfiPrnParams : public QDialog {
     Q_OBJECT
 public:
@@ -48,6 +45,8 @@ public:
     // Adjusts the controls to the kind of form; the opener calls it once.
     void Setup(FormKind kind);
     FormKind Kind() const { return kind_; }
+    // On for the duration of one PDF request, off otherwise.
+    bool PdfMode = false;
     // What is printed: the declaration of the E1 window or the statement of the E2 window.
     void SetDeclaration(const E1Declaration& declaration) { e1_ = declaration; }
     void SetRecord(const E2Record& record) { e2_ = record; }

@@ -10,13 +10,15 @@
 
 namespace dz {
 
-void RegisterPrintOperations() {
-    TfiEka::SetPrintOperation([](TfiEka& window, bool pdf) { PrintClearanceNote(window, pdf); });
+PrintOperations MakePrintOperations() {
+    PrintOperations print;
+    print.clearanceNote = PrintClearanceNote;
     // The E1 window gathers its fields into its record before it asks for the dialog.
-    TfiE1::SetFormPrint([](TfiE1& window) { RunPrintDialog(&window, window.Declaration()); });
-    TfiE1::SetCarsPrint(PrintCarsAttachment);
+    print.e1Form = [](TfiE1& window) { RunPrintDialog(&window, window.Declaration()); };
+    print.e1Cars = PrintCarsAttachment;
     // The E2 window collects its fields into its record before it asks for the dialog.
-    TfiE2::SetPrint([](TfiE2& window) { RunPrintDialog(&window, TfiE2::Record()); });
+    print.e2Form = [](TfiE2& window) { RunPrintDialog(&window, window.Record()); };
+    return print;
 }
 
 }  // namespace dz

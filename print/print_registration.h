@@ -1,9 +1,10 @@
-// Plugs the print dialogs into the windows that print (clearance note, E1 form, cars list, E2 form).
+// The print operations of the windows that print (clearance note, E1 form, cars list, E2 form).
 #pragma once
+#include "app/print_operations.h"
 
 namespace dz {
 
-// Sets the print operations of the clearance window, the E1 window and the E2 window. Idempotent.
-void RegisterPrintOperations();
+// The print dialogs and commands as the windows run them.
+PrintOperations MakePrintOperations();
 
 }  // namespace dz

@@ -7,7 +7,6 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/fi_main.h"
 #include "app/open_url.h"
 #include "app/pictures.h"
 #include "app/run_command.h"
@@ -137,7 +136,6 @@ TfiNewVer::Outcome TfiNewVer::CheckNewVersion(bool announce) {
     if (IsNewerVersion(reply.text)) {
         if (!AppDialogs().AskYesNo(kNewerQuestion)) return Outcome::Declined;
         OpenUrl(DownloadPageUrl());
-        StartRunFlag = false;
         endRequested_ = true;
         return Outcome::Install;
     }
@@ -168,9 +166,9 @@ void ShowNewVersionDialog(QWidget* parent) {
     else QApplication::closeAllWindows();
 }
 
-void RunStartupVersionCheck(QWidget* parent) {
+VersionCheckOutcome RunStartupVersionCheck(QWidget* parent) {
     TfiNewVer dialog(parent);
-    dialog.CheckNewVersion(false);
+    return dialog.CheckNewVersion(false);
 }
 
 }  // namespace dz

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include "support/version_check.h"
+
 namespace dz {
 
 class TfiNewVer : public QDialog {
@@ -16,14 +18,7 @@ public:
     static const QString kNoNewer;       // "Δεν υπάρχει νεότερη έκδοση της εφαρμογής"
     static const QString kNoConnection;  // "Δεν ήταν δυνατή η σύνδεση με τον διακομιστή ενημερώσεων."
 
-    // How one check ended.
-    enum class Outcome {
-        NotNewer,       // the server's version is not after ours
-        Declined,       // newer, and the user answered No
-        Install,        // newer, the user answered Yes: download page opened, the program is to end
-        Failed,         // no answer from the server (no connection, time-out, HTTP error, ...)
-        WentToBrowser,  // the user took the wait window's link meanwhile
-    };
+    using Outcome = VersionCheckOutcome;
 
     // A tool window centred on the screen. Start-up creates it without showing it.
     explicit TfiNewVer(QWidget* parent = nullptr);
@@ -39,10 +34,10 @@ public:
     QProgressBar* pbInfo;
 
     // Asks the server for its version text while the wait window TfiNoConnection shows.
-    // Newer: asks whether to download it; Yes opens the download page, clears StartRunFlag
-    // and marks the program to end (endRequested). Not newer: "Δεν υπάρχει νεότερη έκδοση"
-    // when `announce`. No answer: kNoConnection when `announce`; the program always goes on.
-    // A call while a check runs does nothing (NotNewer).
+    // Newer: asks whether to download it; Yes opens the download page and marks the program
+    // to end (endRequested). Not newer: "Δεν υπάρχει νεότερη έκδοση" when `announce`. No
+    // answer: kNoConnection when `announce`; the program always goes on. A call while a check
+    // runs does nothing (NotNewer).
     Outcome CheckNewVersion(bool announce);
 
     // True after "Yes" to a newer version: whoever opened the dialog ends the program.
@@ -66,8 +61,9 @@ private:
 // its save question first.
 void ShowNewVersionDialog(QWidget* parent);
 
-// Start-up, when "Autocheck15.ini" exists: the silent check with the dialog never shown.
-// "Yes" to a newer version leaves StartRunFlag false; a failure is silent and the program starts.
-void RunStartupVersionCheck(QWidget* parent);
+// Start-up, when "Autocheck15.ini" exists: the silent check with the dialog never shown. A
+// failure is silent; the caller starts the program unless the outcome says otherwise
+// (ProgramStartsAfter).
+VersionCheckOutcome RunStartupVersionCheck(QWidget* parent);
 
 }  // namespace dz

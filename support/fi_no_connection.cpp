@@ -6,7 +6,6 @@
 #include <QVBoxLayout>
 
 #include "app/clickable_picture.h"
-#include "app/fi_main.h"
 #include "app/open_url.h"
 #include "app/pictures.h"
 #include "app/run_command.h"
@@ -89,7 +88,6 @@ TfiNoConnection::TfiNoConnection(QWidget* parent) : QWidget(parent, Qt::Window) 
 
 void TfiNoConnection::Label2Click() {
     OpenUrl(DownloadPageUrl());
-    StartRunFlag = false;
     close();
     emit installThroughBrowser();
 }

@@ -32,8 +32,8 @@ public:
     QLabel* StatusPanel1;     // of the expected total
     QProgressBar* ProgressBar1;
 
-    // Opens the download page in the browser, clears StartRunFlag, closes the window and
-    // tells the running check (installThroughBrowser) that there is nothing more to wait for.
+    // Opens the download page in the browser, closes the window and tells the running check
+    // (installThroughBrowser) that there is nothing more to wait for.
     void Label2Click();
 
     void showProgress(qint64 received, qint64 total);

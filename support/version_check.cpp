@@ -40,6 +40,10 @@ bool IsNewerVersion(const QByteArray& serverText, const QByteArray& ownText) {
                                         [&](char a, char b) { return asUnsigned(a) < asUnsigned(b); });
 }
 
+bool ProgramStartsAfter(VersionCheckOutcome outcome) {
+    return outcome != VersionCheckOutcome::Install && outcome != VersionCheckOutcome::WentToBrowser;
+}
+
 QUrl VersionQueryUrl() { return OnServer(kVersionQueryPath); }
 QUrl DownloadPageUrl() { return OnServer(kDownloadPagePath); }
 int VersionReadTimeoutMs() { return TheServer().readTimeoutMs; }

@@ -63,6 +63,19 @@ struct ProgressTexts {
 };
 ProgressTexts DescribeProgress(qint64 received, qint64 total);
 
+// How one version check ended.
+enum class VersionCheckOutcome {
+    NotNewer,       // the server's version is not after ours
+    Declined,       // newer, and the user answered No
+    Install,        // newer, the user answered Yes: download page opened, the program is to end
+    Failed,         // no answer from the server (no connection, time-out, HTTP error, ...)
+    WentToBrowser,  // the user took the wait window's link meanwhile
+};
+
+// Whether the program starts after the check at start-up: not when the user went to the
+// download page to install the new version.
+bool ProgramStartsAfter(VersionCheckOutcome outcome);
+
 // What one version query brought.
 struct VersionReply {
     bool ok = false;

@@ -41,12 +41,11 @@ ResultSet Computed() {
 
 class ClearanceWindowTest : public ::testing::Test {
 protected:
-    void TearDown() override { TfiEka::SetPrintOperation({}); }
-
     static std::unique_ptr<TfiEka> open(const ResultSet& r, std::optional<std::vector<CodeEntry>> codes = std::nullopt,
                                         const EkaHeader& header = {"123456783", "ΠΑΠΑΔΟΠΟΥΛΟΣ ΓΙΩΡΓΟΣ",
-                                                                   "ΣΤΑΔΙΟΥ 10, ΑΘΗΝΑ", "", "", ""}) {
-        return std::make_unique<TfiEka>(MakeClearanceNote(header, std::move(codes), r));
+                                                                   "ΣΤΑΔΙΟΥ 10, ΑΘΗΝΑ", "", "", ""},
+                                        const PrintOperations& print = {}) {
+        return std::make_unique<TfiEka>(MakeClearanceNote(header, std::move(codes), r), print);
     }
 
     static QStringList column(const EkaGrid* grid, int col) {
@@ -183,11 +182,12 @@ TEST_F(ClearanceWindowTest, PrintButtons) {
         EXPECT_EQ(w->btPDF->property("tag").toInt(), 99);
     }
     QList<bool> runs;
-    TfiEka::SetPrintOperation([&](TfiEka& window, bool pdf) {
+    PrintOperations print;
+    print.clearanceNote = [&](TfiEka& window, bool pdf) {
         EXPECT_EQ(window.Note().header.AFM, "123456783");
         runs << pdf;
-    });
-    auto w = open(Computed());
+    };
+    auto w = open(Computed(), std::nullopt, {"123456783", "", "", "", "", ""}, print);
     w->show();
     QTest::mouseClick(w->bt10, Qt::LeftButton);
     QTest::mouseClick(w->btPDF, Qt::LeftButton);

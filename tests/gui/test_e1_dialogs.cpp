@@ -151,13 +151,14 @@ TEST(E1Print, PrintCommandsRunOnceTheyAreSet) {
     int formPrints = 0;
     int carsPrints = 0;
     QString gatheredName;
-    TfiE1::SetFormPrint([&](TfiE1& w) {
+    PrintOperations print;
+    print.e1Form = [&](TfiE1& w) {
         ++formPrints;
         gatheredName = w.Declaration().Surname.ToString();
-    });
-    TfiE1::SetCarsPrint([&](TfiE1&) { ++carsPrints; });
+    };
+    print.e1Cars = [&](TfiE1&) { ++carsPrints; };
     {
-        TfiE1 window;
+        TfiE1 window(print);
         EXPECT_TRUE(window.miPrint->isEnabled());
         window.ControlAs<QLineEdit>(QStringLiteral("edBigName"))->setText(QStringLiteral("ΠΑΠΑΣ"));
         window.miPrint->trigger();
@@ -170,8 +171,6 @@ TEST(E1Print, PrintCommandsRunOnceTheyAreSet) {
         window.SetModified(false);
         window.setAttribute(Qt::WA_DeleteOnClose, false);
     }
-    TfiE1::SetFormPrint(nullptr);
-    TfiE1::SetCarsPrint(nullptr);
 }
 
 }  // namespace

@@ -216,13 +216,13 @@ TEST_F(E2FilesTest, FailedSavesKeepTheChangesAndTheFile) {
         if (c.tablesFolder) scratch.makeFolder("Tables");
         Type(QStringLiteral("edAFM"), QString::fromLatin1(kAfm));
         Type(QStringLiteral("edBigName"), QString::fromUtf8(c.surname));
-        const E2Record before = TfiE2::Record();
+        const E2Record before = window->Record();
         UserDialogs::ClearShownTexts();
         window->miSave->trigger();
         EXPECT_TRUE(window->Modified()) << c.name;
         EXPECT_FALSE(scratch.exists(kFile)) << c.name;
         ASSERT_EQ(UserDialogs::ShownTexts().size(), 1) << c.name << ": the error is reported";
-        if (c.tablesFolder) EXPECT_EQ(TfiE2::Record(), before) << c.name << ": the record stays as it was";
+        if (c.tablesFolder) EXPECT_EQ(window->Record(), before) << c.name << ": the record stays as it was";
 
         // Closing asks to save; a save that fails keeps the window open.
         dialogs.answers({true});

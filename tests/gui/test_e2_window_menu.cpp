@@ -50,7 +50,7 @@ protected:
         auto* label = window->ControlAs<QLabel>(QStringLiteral("Label%1").arg(row));
         ASSERT_NE(label, nullptr);
         QTest::mouseClick(label, Qt::RightButton);
-        EXPECT_EQ(TfiE2::CurrentRow, row);
+        EXPECT_EQ(window->CurrentRow, row);
         EXPECT_TRUE(window->pmEdit->isVisible());
         window->pmEdit->hide();
     }
@@ -95,7 +95,7 @@ TEST_F(E2RowMenuTest, CopyPasteAndClearWorkOnTheRowClicked) {
     window->miPaste->setEnabled(false);
     RightClick(3);
     window->miCopy->trigger();
-    EXPECT_EQ(TfiE2::RowClipboard, Row(3));
+    EXPECT_EQ(window->RowClipboard, Row(3));
     EXPECT_FALSE(window->Modified()) << "copying changes nothing";
     RightClick(5);
     window->miPaste->trigger();
@@ -108,6 +108,26 @@ TEST_F(E2RowMenuTest, CopyPasteAndClearWorkOnTheRowClicked) {
     for (const QString& text : Row(6)) EXPECT_EQ(text, QString());
     EXPECT_EQ(T("edTotal%1", 2), QStringLiteral("18.000,00"));
     EXPECT_EQ(Row(7)[0], QStringLiteral("Οδός 7")) << "no other row is touched";
+}
+
+TEST_F(E2RowMenuTest, ASecondWindowHasItsOwnStatementRowAndCopiedRow) {
+    FillRows();
+    RightClick(3);
+    window->miCopy->trigger();
+    window->CollectRecord();
+    const E2Record first = window->Record();
+
+    TfiE2 second;
+    second.setAttribute(Qt::WA_DeleteOnClose, false);
+    E2Record empty{};
+    ClearE2Record(empty);
+    EXPECT_EQ(second.Record(), empty) << "the second window starts with an empty statement";
+    EXPECT_EQ(second.CurrentRow, 0) << "no row of the second window was clicked";
+    EXPECT_TRUE(second.RowClipboard.isEmpty()) << "nothing was copied in the second window";
+    EXPECT_NE(first, empty) << "the first window's statement has its rows";
+    EXPECT_EQ(window->Record(), first) << "opening the second window leaves the first window's statement";
+    EXPECT_EQ(window->CurrentRow, 3) << "and its row";
+    EXPECT_EQ(window->RowClipboard, Row(3)) << "and its copied row";
 }
 
 TEST_F(E2RowMenuTest, TransferFillsTheFirstFreeRowOfTable2) {

@@ -130,7 +130,7 @@ TEST_F(E2WindowTest, FieldsShowWhatTheyAreFor) {
 TEST_F(E2WindowTest, WithoutCalculationEveryAmountIsTypedAndNothingIsComputed) {
     QTest::mouseClick(window->sbCalcOff, Qt::LeftButton);
     EXPECT_EQ(window->sbCalcOff->text(), e2::kCalcOff);
-    EXPECT_TRUE(TfiE2::Record().CalcOff);
+    EXPECT_TRUE(window->Record().CalcOff);
     EXPECT_TRUE(window->Modified());
     for (const char* name : {"edKat1", "edLi16", "edTotal1", "edMonths3"}) {
         QLineEdit* field = F(QString::fromLatin1(name));

@@ -85,8 +85,7 @@ TEST(CarsList, TheE1WindowsButtonAsksForThePrinterThenPrintsWhatTheWindowShows) 
     dialogs.copies = 2;
     ScopedPlatformDialogs dialogScope(dialogs);
     ScriptedDialogs boxes;
-    RegisterPrintOperations();
-    auto* window = new TfiE1;
+    auto* window = new TfiE1(MakePrintOperations());
     auto* button = window->findChild<QPushButton*>("btPrintAuto");
     ASSERT_TRUE(button && button->isEnabled());
     window->ControlAs<QLineEdit>("edCarNumber5")->setText("ΝΑΑ1111");

@@ -164,18 +164,15 @@ TEST(ClearancePrint, PdfFileNamesStayInTheirFolder) {
 // The window's buttons, with scripted printer dialogs and a recording printer.
 class ClearanceButtons : public ::testing::Test {
 protected:
-    void SetUp() override {
-        RegisterPrintOperations();
-        dialogs.copies = 2;
-    }
-    void TearDown() override { TfiEka::SetPrintOperation({}); }
+    void SetUp() override { dialogs.copies = 2; }
 
     static std::unique_ptr<TfiEka> Open() {
         ResultSet r;
         r.TotalIncome = {20000, 0};
         r.FinalBalance = 1500.25;
         return std::make_unique<TfiEka>(
-            MakeClearanceNote({"123456783", "ΠΑΠΑΔΟΠΟΥΛΟΣ ΓΙΩΡΓΟΣ", "ΣΤΑΔΙΟΥ 10", "Α΄ ΑΘΗΝΩΝ", "", ""}, std::nullopt, r));
+            MakeClearanceNote({"123456783", "ΠΑΠΑΔΟΠΟΥΛΟΣ ΓΙΩΡΓΟΣ", "ΣΤΑΔΙΟΥ 10", "Α΄ ΑΘΗΝΩΝ", "", ""}, std::nullopt, r),
+            MakePrintOperations());
     }
 
     test::TestFolder folder;
@@ -239,7 +236,7 @@ TEST_F(ClearanceButtons, AFolderThatCannotBeMadeIsShownAndNothingIsOpened) {
 }
 
 TEST_F(ClearanceButtons, FromTheE1WindowTheNotesLineAndLuxuryTaxComeFromIt) {
-    auto* e1 = new TfiE1;
+    auto* e1 = new TfiE1(MakePrintOperations());
     e1->ControlAs<QLineEdit>("edCarNumber1")->setText("ΙΚΑ1234");
     e1->ControlAs<QLineEdit>("edCarNumber3")->setText("ΖΗΚ4321");
     e1->ControlAs<QLineEdit>("edCarIppoi1")->setText("3000");

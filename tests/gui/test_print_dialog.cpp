@@ -67,7 +67,7 @@ TEST_F(PrintDialog, ItsControlsForE1AndForE2) {
     EXPECT_EQ(d.cbDupE2Ver->text(), QStringLiteral("Αντιστροφή Αναδιπλούμενης Όψης"));
     EXPECT_EQ(d.lbFont->text(), "Arial");
     EXPECT_EQ(d.edMoreMargin->text(), "0,00");
-    EXPECT_FALSE(PdfMode);
+    EXPECT_FALSE(d.PdfMode);
     struct Shown {
         QWidget* widget;
         bool e1Visible, e1Enabled, e2Visible, e2Enabled;
@@ -259,7 +259,7 @@ TEST_F(PrintDialog, PdfRequests) {
     EXPECT_TRUE(urls.urls()[0].toLocalFile().endsWith("/DilosiE1.Pdf"));
     EXPECT_EQ(platform.printerShown, 0);
     EXPECT_TRUE(printer.jobs.empty());
-    EXPECT_FALSE(PdfMode);
+    EXPECT_FALSE(dialog->PdfMode);
 
     // A second request writes over the first.
     dialog->cbPage4->setChecked(false);
@@ -278,7 +278,7 @@ TEST_F(PrintDialog, APdfHeldByAnotherProgramIsNotWrittenAndTheNextPrintGoesToPap
     EXPECT_EQ(UserDialogs::ShownTexts(), QStringList{TfiPrnParams::kPdfFileOpen});
     EXPECT_EQ(folder.readFile("DilosiE1.Pdf"), "held");
     EXPECT_TRUE(urls.urls().isEmpty());
-    EXPECT_FALSE(PdfMode);
+    EXPECT_FALSE(dialog->PdfMode);
     Click(dialog->btPrint);
     EXPECT_EQ(printer.jobs.size(), 1u);
     EXPECT_EQ(platform.printerShown, 1);
@@ -309,8 +309,7 @@ TEST_F(PrintDialog, TheTypefaceLinkWritesTheFontFile) {
 }
 
 TEST_F(PrintDialog, TheE1WindowsPrintCommandOpensItForWhatTheWindowShows) {
-    RegisterPrintOperations();
-    auto* window = new TfiE1;
+    auto* window = new TfiE1(MakePrintOperations());
     ASSERT_TRUE(window->miPrint->isEnabled());
     window->ControlAs<QLineEdit>("edAFM")->setText("123456783");
     window->ControlAs<QLineEdit>("edP301")->setText("4.321,00");

@@ -176,10 +176,9 @@ TEST_F(E2Dialog, PdfGoesToDilosiE2) {
 }
 
 TEST_F(E2Dialog, TheE2WindowsPrintCommandOpensItWithoutColourForItsStatement) {
-    RegisterPrintOperations();
-    auto* window = new TfiE2;
+    auto* window = new TfiE2(MakePrintOperations());
     ASSERT_TRUE(window->miPrint->isEnabled());
-    TfiE2::Record() = Sample();
+    window->Record() = Sample();
     window->ShowRecord();
     bool seen = false;
     test::WhenModal([&seen](QWidget* modal) {

@@ -172,9 +172,6 @@ TEST(VersionCheck, ProgressTexts) {
 
 class VersionCheckTest : public ::testing::Test {
 protected:
-    void SetUp() override { StartRunFlag = true; }
-    void TearDown() override { StartRunFlag = false; }
-
     test::TestFolder folder;
     ScriptedDialogs dialogs;
     UrlRecorder urls;
@@ -228,7 +225,6 @@ TEST_F(VersionCheckTest, EachAnswerOfTheServer) {
         UserDialogs::ClearShownTexts();
         UserDialogs::ScriptAnswers(c.answers);
         urls.clear();
-        StartRunFlag = true;
 
         TfiNewVer dialog;
         QElapsedTimer clock;
@@ -242,7 +238,7 @@ TEST_F(VersionCheckTest, EachAnswerOfTheServer) {
         EXPECT_EQ(urls.urls(), c.opensDownloadPage ? QList<QUrl>{DownloadPageOf(server)} : QList<QUrl>{}) << c.name;
         // Only "Yes" to a newer version ends the program; a failure never does.
         EXPECT_EQ(dialog.endRequested(), c.outcome == Outcome::Install) << c.name;
-        EXPECT_EQ(StartRunFlag, c.outcome != Outcome::Install) << c.name;
+        EXPECT_EQ(ProgramStartsAfter(outcome), c.outcome != Outcome::Install) << c.name;
     }
 }
 
@@ -290,12 +286,13 @@ TEST_F(VersionCheckTest, TheWaitWindowsLinkEndsTheWait) {
     TfiNewVer dialog;
     QElapsedTimer clock;
     clock.start();
-    EXPECT_EQ(dialog.CheckNewVersion(true), Outcome::WentToBrowser);
+    const Outcome outcome = dialog.CheckNewVersion(true);
+    EXPECT_EQ(outcome, Outcome::WentToBrowser);
     EXPECT_LT(clock.elapsed(), 5000);
     EXPECT_EQ(linkText, TfiNoConnection::kLinkText);
     EXPECT_TRUE(seen.isNull());  // closed and freed
     EXPECT_EQ(urls.urls(), QList<QUrl>{DownloadPageOf(server)});
-    EXPECT_FALSE(StartRunFlag);
+    EXPECT_FALSE(ProgramStartsAfter(outcome));
     EXPECT_TRUE(UserDialogs::ShownTexts().isEmpty());
     EXPECT_FALSE(dialog.endRequested());
 }
@@ -370,10 +367,9 @@ TEST_F(VersionCheckTest, FailureFromTheMenuLeavesTheProgramRunning) {
     EXPECT_EQ(UserDialogs::ShownTexts(), QStringList{TfiNewVer::kNoConnection});
     EXPECT_TRUE(urls.urls().isEmpty());
     EXPECT_TRUE(main.isVisible());
-    EXPECT_TRUE(StartRunFlag);
 }
 
-TEST_F(VersionCheckTest, StartUpCheckLeavesTheRunFlagFalseOnlyAfterYes) {
+TEST_F(VersionCheckTest, StartUpCheckStopsTheStartOnlyAfterYes) {
     struct Case {
         const char* name;
         Mode mode;
@@ -389,7 +385,7 @@ TEST_F(VersionCheckTest, StartUpCheckLeavesTheRunFlagFalseOnlyAfterYes) {
         {"no answer", Mode::Silent, "", {}, true, 0},
         {"connection closed", Mode::CloseAtOnce, "", {}, true, 0},
     };
-    const ModalCommand startupCheck = DefaultShellWindows().startupCheck;
+    const StartupCheck startupCheck = DefaultShellWindows().startupCheck;
     ASSERT_TRUE(startupCheck);
     for (const Case& c : cases) {
         FakeUpdateServer server(c.mode, 200, c.body);
@@ -398,9 +394,7 @@ TEST_F(VersionCheckTest, StartUpCheckLeavesTheRunFlagFalseOnlyAfterYes) {
         UserDialogs::ScriptAnswers(c.answers);
         urls.clear();
         TfiMain main;  // created but not shown, as at start-up
-        StartRunFlag = true;
-        startupCheck(&main);
-        EXPECT_EQ(StartRunFlag, c.runs) << c.name;
+        EXPECT_EQ(ProgramStartsAfter(startupCheck(&main)), c.runs) << c.name;
         EXPECT_EQ(urls.urls().size(), c.pagesOpened) << c.name;
         EXPECT_EQ(server.requests(), c.mode == Mode::CloseAtOnce ? 0 : 1) << c.name;
         EXPECT_EQ(UserDialogs::ShownTexts(), c.answers.isEmpty() ? QStringList{} : QStringList{TfiNewVer::kNewerQuestion})
