@@ -8,9 +8,9 @@
 
 #include "bench/joint_declaration.h"
 #include "note/clearance_lines.h"
-#include "clearance/eka_print.h"
+#include "layouts/eka_print.h"
 #include "model/e1_codes.h"
-#include "print/e1_pages.h"
+#include "layouts/e1_pages.h"
 #include "report/pdf_document.h"
 #include "report/report_font.h"
 #include "tax/clearance.h"

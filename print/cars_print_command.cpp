@@ -2,7 +2,7 @@
 #include "print/cars_print_command.h"
 
 #include "e1/fi_e1.h"
-#include "print/cars_print.h"
+#include "layouts/cars_print.h"
 #include "print/platform_dialogs.h"
 #include "report/print_job.h"
 #include "report/report_font.h"

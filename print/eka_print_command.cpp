@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "app/run_command.h"
-#include "clearance/eka_print.h"
+#include "layouts/eka_print.h"
 #include "clearance/fi_eka.h"
 #include "model/errors.h"
 #include "model/reference_files.h"

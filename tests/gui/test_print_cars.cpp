@@ -8,7 +8,7 @@
 #include "app/user_dialogs.h"
 #include "e1/fi_e1.h"
 #include "model/record_json.h"
-#include "print/cars_print.h"
+#include "layouts/cars_print.h"
 #include "print/platform_dialogs.h"
 #include "print/print_registration.h"
 #include "report/units.h"

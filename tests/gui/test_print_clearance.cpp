@@ -9,7 +9,7 @@
 #include "app/open_url.h"
 #include "app/user_dialogs.h"
 #include "note/clearance_lines.h"
-#include "clearance/eka_print.h"
+#include "layouts/eka_print.h"
 #include "clearance/eka_views.h"
 #include "clearance/fi_eka.h"
 #include "e1/fi_e1.h"

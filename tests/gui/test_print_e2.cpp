@@ -12,7 +12,7 @@
 #include "e2/e2_lists.h"
 #include "forms/e2_pages.h"
 #include "model/record_json.h"
-#include "print/e2_print.h"
+#include "layouts/e2_print.h"
 #include "print/fi_prn_params.h"
 #include "print/platform_dialogs.h"
 #include "print/print_registration.h"

@@ -1,5 +1,5 @@
 // The row tables of the printed clearance note.
-#include "clearance/eka_print_rows.h"
+#include "layouts/eka_print_rows.h"
 
 namespace dz::ekaprint {
 namespace {

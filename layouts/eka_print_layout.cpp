@@ -1,8 +1,8 @@
 // The printed clearance note's page: frames and rules, static texts and the empty data labels.
 #include <QPainter>
 
-#include "clearance/eka_print.h"
-#include "clearance/eka_print_rows.h"
+#include "layouts/eka_print.h"
+#include "layouts/eka_print_rows.h"
 #include "report/units.h"
 
 namespace dz {

@@ -1,7 +1,7 @@
 // The E1 reports of a print request.
-#include "print/e1_pages.h"
+#include "layouts/e1_pages.h"
 
-#include "print/e1_fill.h"
+#include "layouts/e1_fill.h"
 #include "report/report_font.h"
 
 namespace dz {

@@ -1,5 +1,5 @@
 // The cars list: the table's picture, its labels at their places and the fill with its totals.
-#include "print/cars_print.h"
+#include "layouts/cars_print.h"
 
 #include <QPainter>
 #include <map>

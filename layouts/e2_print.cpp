@@ -1,5 +1,5 @@
 // The E2 pages: the form drawn from its description, the data labels at their anchors, and their fill.
-#include "print/e2_print.h"
+#include "layouts/e2_print.h"
 
 #include <QHash>
 #include <QMutex>

@@ -1,5 +1,5 @@
 // Colour backgrounds: the form page drawn in grey and tinted with the form's ink; a BMP file given in its place is used as it is.
-#include "print/e1_colour.h"
+#include "layouts/e1_colour.h"
 
 #include <QFileInfo>
 #include <QImageReader>

@@ -2,7 +2,7 @@
 #pragma once
 #include <span>
 
-#include "clearance/eka_print.h"
+#include "layouts/eka_print.h"
 
 namespace dz::ekaprint {
 

@@ -1,5 +1,5 @@
 // The fill of the printed E1 reports: tables of fields per page, the row blocks, the code rules.
-#include "print/e1_fill.h"
+#include "layouts/e1_fill.h"
 
 #include <QHash>
 #include <algorithm>
@@ -8,7 +8,7 @@
 
 #include "declaration/e1_bindings.h"
 #include "model/amount_text.h"
-#include "print/e1_colour.h"
+#include "layouts/e1_colour.h"
 
 namespace dz {
 namespace {

@@ -1,7 +1,7 @@
 // Filling the printed clearance note from the clearance lines, the result set and the header.
-#include "clearance/eka_print.h"
+#include "layouts/eka_print.h"
 
-#include "clearance/eka_print_rows.h"
+#include "layouts/eka_print_rows.h"
 #include "model/amount_text.h"
 #include "model/reference_files.h"
 

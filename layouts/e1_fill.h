@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "model/e1_declaration.h"
-#include "print/e1_layout.h"
+#include "layouts/e1_layout.h"
 
 namespace dz {
 
