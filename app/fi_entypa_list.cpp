@@ -17,7 +17,7 @@
 #include <QVBoxLayout>
 
 #include "app/user_dialogs.h"
-#include "controls/doys_list.h"
+#include "model/doys_list.h"
 #include "controls/grid_helpers.h"
 #include "model/declaration_index.h"
 #include "model/text1253.h"

@@ -8,7 +8,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/rtf_reader.h"
+#include "model/rtf_reader.h"
 
 namespace dz {
 

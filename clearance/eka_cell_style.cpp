@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <span>
 
-#include "clearance/eka_views.h"
+#include "note/eka_views.h"
 
 namespace dz {
 namespace {

@@ -2,7 +2,7 @@
 #pragma once
 #include <QTableWidget>
 
-#include "clearance/eka_views.h"
+#include "note/eka_views.h"
 
 namespace dz {
 

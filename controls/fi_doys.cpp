@@ -13,7 +13,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "controls/doys_list.h"
+#include "model/doys_list.h"
 #include "controls/grid_helpers.h"
 #include "model/reference_files.h"
 

@@ -4,7 +4,7 @@
 #include <QTableWidget>
 #include <vector>
 
-#include "e1/short_declaration.h"
+#include "declaration/short_declaration.h"
 
 namespace dz {
 

@@ -4,7 +4,7 @@
 #include <map>
 
 #include "app/print_operations.h"
-#include "e1/short_declaration.h"
+#include "declaration/short_declaration.h"
 #include "model/e1_declaration.h"
 
 class QCheckBox;

@@ -1,7 +1,7 @@
 // The tax-office list file WParams/Doys.txt read from any bytes.
 #include <QByteArray>
 
-#include "controls/doys_list.h"
+#include "model/doys_list.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -1,7 +1,7 @@
 // The information text's RTF reader, and its HTML for the text view, on any bytes.
 #include <QByteArray>
 
-#include "app/rtf_reader.h"
+#include "model/rtf_reader.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

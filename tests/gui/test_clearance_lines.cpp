@@ -8,7 +8,7 @@
 #include "note/clearance_lines.h"
 #include "clearance/eka_cell_style.h"
 #include "note/eka_codes.h"
-#include "clearance/eka_views.h"
+#include "note/eka_views.h"
 
 namespace dz {
 namespace {

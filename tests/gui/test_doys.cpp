@@ -14,7 +14,7 @@
 #include <optional>
 #include <string>
 
-#include "controls/doys_list.h"
+#include "model/doys_list.h"
 #include "controls/fi_doys.h"
 #include "controls/grid_helpers.h"
 #include "gui_helpers.h"

@@ -10,7 +10,7 @@
 #include "app/user_dialogs.h"
 #include "note/clearance_lines.h"
 #include "layouts/eka_print.h"
-#include "clearance/eka_views.h"
+#include "note/eka_views.h"
 #include "clearance/fi_eka.h"
 #include "e1/fi_e1.h"
 #include "gui_helpers.h"

@@ -7,7 +7,7 @@
 #include <QTextFragment>
 #include <gtest/gtest.h>
 
-#include "app/rtf_reader.h"
+#include "model/rtf_reader.h"
 
 
 namespace dz {

@@ -1,7 +1,7 @@
 // The short declaration's open, save and compute rules, without its window.
 #include <gtest/gtest.h>
 
-#include "e1/short_declaration.h"
+#include "declaration/short_declaration.h"
 #include "model/errors.h"
 
 namespace {

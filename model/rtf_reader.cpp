@@ -1,5 +1,5 @@
 // A tokenizer and a group-state machine for the RTF subset described in rtf_reader.h.
-#include "app/rtf_reader.h"
+#include "model/rtf_reader.h"
 
 #include <QSet>
 #include <QStringDecoder>

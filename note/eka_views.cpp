@@ -1,5 +1,5 @@
 // The row tables of the six breakdown views and the texts they put into the clearance grid.
-#include "clearance/eka_views.h"
+#include "note/eka_views.h"
 
 #include "note/result_values.h"
 #include "model/amount_text.h"

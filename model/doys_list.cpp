@@ -1,5 +1,5 @@
 // Doys.txt reading, the SearchKey tables and the byte-order quick search.
-#include "controls/doys_list.h"
+#include "model/doys_list.h"
 
 #include <QFile>
 #include <QFileInfo>

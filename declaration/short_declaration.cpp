@@ -1,5 +1,5 @@
 // The short declaration's check boxes as a table, and its save, open and compute rules.
-#include "e1/short_declaration.h"
+#include "declaration/short_declaration.h"
 
 #include "model/amount_text.h"
 #include "model/errors.h"
