@@ -1,7 +1,7 @@
 // The program's QApplication: title and last-resort error box.
 #include "app/application.h"
 
-#include "app/run_command.h"
+#include "controls/run_command.h"
 
 namespace dz {
 

@@ -11,13 +11,13 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
-#include "app/clickable_picture.h"
+#include "controls/clickable_picture.h"
 #include "app/fi_pro.h"
-#include "app/open_url.h"
-#include "app/pictures.h"
-#include "app/run_command.h"
+#include "controls/open_url.h"
+#include "controls/pictures.h"
+#include "controls/run_command.h"
 #include "app/start_panel.h"
-#include "app/user_dialogs.h"
+#include "controls/user_dialogs.h"
 #include "model/atomic_file.h"
 #include "model/declaration_index.h"
 #include "model/errors.h"

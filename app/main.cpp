@@ -5,7 +5,7 @@
 
 #include "app/application.h"
 #include "app/fi_main.h"
-#include "app/run_command.h"
+#include "controls/run_command.h"
 
 int main(int argc, char** argv) {
     // The application and its title. The program works relative to the current folder.

@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
-#include "app/pictures.h"
+#include "controls/pictures.h"
 
 namespace dz {
 

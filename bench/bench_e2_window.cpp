@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "app/user_dialogs.h"
+#include "controls/user_dialogs.h"
 #include "controls/edit_real.h"
 #include "e2/e2_calc.h"
 #include "e2/fi_e2.h"

@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "app/fi_entypa_list.h"
-#include "app/user_dialogs.h"
+#include "controls/fi_entypa_list.h"
+#include "controls/user_dialogs.h"
 #include "model/declaration_file.h"
 #include "model/declaration_index.h"
 

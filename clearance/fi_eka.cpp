@@ -12,7 +12,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/clickable_picture.h"
+#include "controls/clickable_picture.h"
 #include "clearance/eka_grid.h"
 #include "clearance/eka_pictures.h"
 #include "controls/edit_real.h"

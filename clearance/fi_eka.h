@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "app/print_operations.h"
+#include "controls/print_operations.h"
 #include "note/clearance_note.h"
 #include "tax/result_set.h"
 

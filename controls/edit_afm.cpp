@@ -3,7 +3,7 @@
 
 #include <QPointer>
 
-#include "app/user_dialogs.h"
+#include "controls/user_dialogs.h"
 #include "model/afm.h"
 
 namespace dz {

@@ -1,7 +1,7 @@
 // TEditInt: whole-number field whose Value follows its text.
 #include "controls/edit_int.h"
 
-#include "app/user_dialogs.h"
+#include "controls/user_dialogs.h"
 #include "model/amount_text.h"
 
 namespace dz {

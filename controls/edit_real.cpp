@@ -1,7 +1,7 @@
 // TEditReal: amount field with the Greek amount text (decimal comma, full stops between thousands).
 #include "controls/edit_real.h"
 
-#include "app/user_dialogs.h"
+#include "controls/user_dialogs.h"
 #include "model/amount_text.h"
 
 namespace dz {

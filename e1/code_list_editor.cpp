@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 
-#include "app/user_dialogs.h"
+#include "controls/user_dialogs.h"
 #include "model/amount_text.h"
 
 namespace dz {

@@ -2,7 +2,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
-#include "app/user_dialogs.h"
+#include "controls/user_dialogs.h"
 #include "controls/edit_int.h"
 #include "controls/edit_real.h"
 #include "declaration/e1_bindings.h"

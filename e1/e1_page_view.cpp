@@ -9,7 +9,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-#include "app/run_command.h"
+#include "controls/run_command.h"
 #include "controls/edit_afm.h"
 #include "controls/edit_int.h"
 #include "controls/edit_real.h"

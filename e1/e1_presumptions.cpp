@@ -1,8 +1,8 @@
 // The automatic calculations of the E1 window: which fields start them and where their amounts go.
 #include <QCheckBox>
 
-#include "app/run_command.h"
-#include "app/user_dialogs.h"
+#include "controls/run_command.h"
+#include "controls/user_dialogs.h"
 #include "controls/edit_field.h"
 #include "controls/edit_int.h"
 #include "controls/edit_real.h"

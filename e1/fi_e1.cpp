@@ -10,8 +10,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/run_command.h"
-#include "app/user_dialogs.h"
+#include "controls/run_command.h"
+#include "controls/user_dialogs.h"
 #include "controls/edit_int.h"
 #include "controls/edit_real.h"
 #include "controls/fi_doys.h"

@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "app/print_operations.h"
+#include "controls/print_operations.h"
 #include "declaration/e1_form.h"
 #include "forms/form_page.h"
 #include "model/code_table.h"

@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "app/fi_entypa_list.h"
-#include "app/user_dialogs.h"
+#include "controls/fi_entypa_list.h"
+#include "controls/user_dialogs.h"
 #include "e1/e1_texts.h"
 #include "e1/fi_e1.h"
 #include "model/chosen_declaration.h"

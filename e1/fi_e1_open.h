@@ -2,7 +2,7 @@
 #pragma once
 #include <QString>
 
-#include "app/print_operations.h"
+#include "controls/print_operations.h"
 
 class QWidget;
 

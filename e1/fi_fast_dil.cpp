@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/fi_entypa_list.h"
-#include "app/run_command.h"
-#include "app/user_dialogs.h"
+#include "controls/fi_entypa_list.h"
+#include "controls/run_command.h"
+#include "controls/user_dialogs.h"
 #include "clearance/fi_eka.h"
 #include "controls/edit_afm.h"
 #include "e1/code_list_editor.h"

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <map>
 
-#include "app/print_operations.h"
+#include "controls/print_operations.h"
 #include "declaration/short_declaration.h"
 #include "model/e1_declaration.h"
 

@@ -10,8 +10,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/run_command.h"
-#include "app/user_dialogs.h"
+#include "controls/run_command.h"
+#include "controls/user_dialogs.h"
 #include "controls/edit_int.h"
 #include "e2/e2_calc.h"
 #include "e2/e2_lists.h"

@@ -6,7 +6,7 @@
 #include <array>
 #include <vector>
 
-#include "app/print_operations.h"
+#include "controls/print_operations.h"
 #include "forms/form_page.h"
 #include "model/e2_record.h"
 

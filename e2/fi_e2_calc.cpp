@@ -1,7 +1,7 @@
 // The E2 window's row calculation: reading a row's fields, writing its months, rent and income columns, the totals.
 #include <QToolButton>
 
-#include "app/user_dialogs.h"
+#include "controls/user_dialogs.h"
 #include "controls/edit_real.h"
 #include "e2/e2_calc.h"
 #include "e2/fi_e2.h"

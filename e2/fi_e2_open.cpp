@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "app/fi_entypa_list.h"
-#include "app/user_dialogs.h"
+#include "controls/fi_entypa_list.h"
+#include "controls/user_dialogs.h"
 #include "e2/e2_texts.h"
 #include "e2/fi_e2.h"
 #include "model/declaration_file.h"

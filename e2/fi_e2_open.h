@@ -1,7 +1,7 @@
 // The E2 entry window as the main window opens it: empty, or from the E2 index.
 #pragma once
 
-#include "app/print_operations.h"
+#include "controls/print_operations.h"
 
 class QWidget;
 

@@ -2,7 +2,7 @@
 #include <QAction>
 #include <QLineEdit>
 
-#include "app/user_dialogs.h"
+#include "controls/user_dialogs.h"
 #include "controls/stored_text.h"
 #include "e2/e2_texts.h"
 #include "e2/fi_e2.h"

@@ -10,8 +10,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/run_command.h"
-#include "app/user_dialogs.h"
+#include "controls/run_command.h"
+#include "controls/user_dialogs.h"
 
 namespace dz {
 

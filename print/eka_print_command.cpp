@@ -4,7 +4,7 @@
 #include <QDir>
 #include <memory>
 
-#include "app/run_command.h"
+#include "controls/run_command.h"
 #include "layouts/eka_print.h"
 #include "clearance/fi_eka.h"
 #include "model/errors.h"

@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/run_command.h"
+#include "controls/run_command.h"
 #include "controls/edit_int.h"
 #include "controls/edit_real.h"
 #include "print/platform_dialogs.h"

@@ -5,8 +5,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include "app/open_url.h"
-#include "app/user_dialogs.h"
+#include "controls/open_url.h"
+#include "controls/user_dialogs.h"
 
 namespace dz {
 

@@ -1,6 +1,6 @@
 // The print operations of the windows that print (clearance note, E1 form, cars list, E2 form).
 #pragma once
-#include "app/print_operations.h"
+#include "controls/print_operations.h"
 
 namespace dz {
 

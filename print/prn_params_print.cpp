@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <sys/file.h>
 
-#include "app/run_command.h"
-#include "app/user_dialogs.h"
+#include "controls/run_command.h"
+#include "controls/user_dialogs.h"
 #include "controls/edit_int.h"
 #include "controls/edit_real.h"
 #include "model/errors.h"

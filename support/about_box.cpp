@@ -6,10 +6,10 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/clickable_picture.h"
-#include "app/open_url.h"
-#include "app/pictures.h"
-#include "app/run_command.h"
+#include "controls/clickable_picture.h"
+#include "controls/open_url.h"
+#include "controls/pictures.h"
+#include "controls/run_command.h"
 
 namespace dz {
 

@@ -7,10 +7,10 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/open_url.h"
-#include "app/pictures.h"
-#include "app/run_command.h"
-#include "app/user_dialogs.h"
+#include "controls/open_url.h"
+#include "controls/pictures.h"
+#include "controls/run_command.h"
+#include "controls/user_dialogs.h"
 #include "support/fi_no_connection.h"
 #include "support/version_check.h"
 

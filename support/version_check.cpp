@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/open_url.h"
+#include "controls/open_url.h"
 
 namespace dz {
 namespace {

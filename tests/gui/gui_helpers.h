@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "app/user_dialogs.h"
+#include "controls/user_dialogs.h"
 
 namespace dz::test {
 

@@ -11,7 +11,7 @@
 
 #include <memory>
 
-#include "app/clickable_picture.h"
+#include "controls/clickable_picture.h"
 #include "note/clearance_lines.h"
 #include "clearance/eka_grid.h"
 #include "clearance/fi_eka.h"

@@ -6,8 +6,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/fi_entypa_list.h"
-#include "app/user_dialogs.h"
+#include "controls/fi_entypa_list.h"
+#include "controls/user_dialogs.h"
 #include "model/declaration_file.h"
 #include "support/test_folder.h"
 

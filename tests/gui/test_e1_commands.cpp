@@ -3,7 +3,7 @@
 
 #include <QFile>
 
-#include "app/fi_entypa_list.h"
+#include "controls/fi_entypa_list.h"
 #include "app/fi_main.h"
 #include "clearance/fi_eka.h"
 #include "e1/fi_e1_open.h"

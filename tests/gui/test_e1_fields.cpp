@@ -7,7 +7,7 @@
 #include "e1/fi_e1_open.h"
 #include "forms/form_page.h"
 #include "model/declaration_file.h"
-#include "app/run_command.h"
+#include "controls/run_command.h"
 #include "model/errors.h"
 #include "test_e1_fixture.h"
 

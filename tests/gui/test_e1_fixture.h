@@ -10,7 +10,7 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "app/user_dialogs.h"
+#include "controls/user_dialogs.h"
 #include "e1/fi_e1.h"
 #include "support/test_folder.h"
 

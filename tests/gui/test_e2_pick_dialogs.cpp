@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/user_dialogs.h"
+#include "controls/user_dialogs.h"
 #include "e2/e2_lists.h"
 #include "e2/fi_select_e2.h"
 #include "gui_helpers.h"

@@ -11,7 +11,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include "app/user_dialogs.h"
+#include "controls/user_dialogs.h"
 #include "e2/fi_e2.h"
 #include "e2/fi_select_list.h"
 #include "gui_helpers.h"

@@ -1,7 +1,7 @@
 // The E2 statement saved and opened again: its bytes, Save As, what is cut, what fails, and how the main window opens it.
 #include <QTableWidget>
 
-#include "app/fi_entypa_list.h"
+#include "controls/fi_entypa_list.h"
 #include "app/shell_windows.h"
 #include "controls/edit_int.h"
 #include "controls/edit_real.h"

@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "app/user_dialogs.h"
+#include "controls/user_dialogs.h"
 #include "controls/edit_afm.h"
 #include "controls/edit_int.h"
 #include "controls/edit_real.h"

@@ -7,9 +7,9 @@
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
-#include "app/fi_entypa_list.h"
+#include "controls/fi_entypa_list.h"
 #include "app/fi_main.h"
-#include "app/user_dialogs.h"
+#include "controls/user_dialogs.h"
 #include "controls/edit_afm.h"
 #include "e1/code_list_editor.h"
 #include "e1/fi_fast_dil.h"

@@ -8,11 +8,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/clickable_picture.h"
+#include "controls/clickable_picture.h"
 #include "app/fi_main.h"
 #include "model/atomic_file.h"
 #include "app/fi_pro.h"
-#include "app/open_url.h"
+#include "controls/open_url.h"
 #include "app/start_panel.h"
 #include "gui_helpers.h"
 #include "model/errors.h"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-#include "app/user_dialogs.h"
+#include "controls/user_dialogs.h"
 #include "e1/fi_e1.h"
 #include "model/record_json.h"
 #include "layouts/cars_print.h"

@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "app/open_url.h"
-#include "app/user_dialogs.h"
+#include "controls/open_url.h"
+#include "controls/user_dialogs.h"
 #include "note/clearance_lines.h"
 #include "layouts/eka_print.h"
 #include "note/eka_views.h"

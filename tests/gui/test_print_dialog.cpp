@@ -12,8 +12,8 @@
 #include <gtest/gtest.h>
 #include <sys/file.h>
 
-#include "app/open_url.h"
-#include "app/user_dialogs.h"
+#include "controls/open_url.h"
+#include "controls/user_dialogs.h"
 #include "controls/edit_int.h"
 #include "controls/edit_real.h"
 #include "model/record_json.h"

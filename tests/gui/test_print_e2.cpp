@@ -5,8 +5,8 @@
 #include <QJsonObject>
 #include <gtest/gtest.h>
 
-#include "app/open_url.h"
-#include "app/user_dialogs.h"
+#include "controls/open_url.h"
+#include "controls/user_dialogs.h"
 #include "controls/edit_int.h"
 #include "controls/edit_real.h"
 #include "e2/e2_lists.h"

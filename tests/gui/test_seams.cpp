@@ -6,10 +6,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/clickable_picture.h"
-#include "app/open_url.h"
-#include "app/run_command.h"
-#include "app/user_dialogs.h"
+#include "controls/clickable_picture.h"
+#include "controls/open_url.h"
+#include "controls/run_command.h"
+#include "controls/user_dialogs.h"
 #include "gui_helpers.h"
 #include "model/errors.h"
 #include "support/about_box.h"

@@ -7,9 +7,9 @@
 #include <functional>
 #include <memory>
 
-#include "app/fi_entypa_list.h"
+#include "controls/fi_entypa_list.h"
 #include "app/shell_windows.h"
-#include "app/user_dialogs.h"
+#include "controls/user_dialogs.h"
 #include "clearance/fi_eka.h"
 #include "e1/fi_e1.h"
 #include "e1/fi_fast_dil.h"

@@ -7,8 +7,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/fi_entypa_list.h"
-#include "app/user_dialogs.h"
+#include "controls/fi_entypa_list.h"
+#include "controls/user_dialogs.h"
 #include "clearance/fi_eka.h"
 #include "controls/edit_afm.h"
 #include "e1/code_list_editor.h"

@@ -8,11 +8,11 @@
 #include <gtest/gtest.h>
 #include <functional>
 
-#include "app/clickable_picture.h"
+#include "controls/clickable_picture.h"
 #include "app/fi_main.h"
-#include "app/open_url.h"
+#include "controls/open_url.h"
 #include "app/shell_windows.h"
-#include "app/user_dialogs.h"
+#include "controls/user_dialogs.h"
 #include "gui_helpers.h"
 #include "support/fi_new_ver.h"
 #include "support/fi_no_connection.h"

@@ -1,5 +1,5 @@
 // Message boxes with Greek buttons (Debian ships no Greek Qt translation) and their test script.
-#include "app/user_dialogs.h"
+#include "controls/user_dialogs.h"
 
 #include <QApplication>
 #include <QMessageBox>

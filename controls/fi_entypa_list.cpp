@@ -1,5 +1,5 @@
 // The declaration index window: listing, sorting, quick search, typing in the grid, deletion.
-#include "app/fi_entypa_list.h"
+#include "controls/fi_entypa_list.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -16,7 +16,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/user_dialogs.h"
+#include "controls/user_dialogs.h"
 #include "model/doys_list.h"
 #include "controls/grid_helpers.h"
 #include "model/declaration_index.h"

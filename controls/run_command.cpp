@@ -1,10 +1,10 @@
 // Catching what a command throws and showing it, in one error box.
-#include "app/run_command.h"
+#include "controls/run_command.h"
 
 #include <QAction>
 #include <exception>
 
-#include "app/user_dialogs.h"
+#include "controls/user_dialogs.h"
 #include "model/errors.h"
 
 namespace dz {

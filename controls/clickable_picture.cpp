@@ -1,5 +1,5 @@
 // Click detection for picture links (toolbar pictures, about box).
-#include "app/clickable_picture.h"
+#include "controls/clickable_picture.h"
 
 #include <QMouseEvent>
 

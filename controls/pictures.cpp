@@ -1,5 +1,5 @@
 // Simple vector drawings for the toolbar, the start panel and the about box.
-#include "app/pictures.h"
+#include "controls/pictures.h"
 
 #include <QFont>
 #include <QLinearGradient>

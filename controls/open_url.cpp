@@ -1,5 +1,5 @@
 // The program's one road to the desktop's "open" operation, and its test recorder.
-#include "app/open_url.h"
+#include "controls/open_url.h"
 
 #include <QDesktopServices>
 
