@@ -206,9 +206,8 @@ void TfiE1::BuildFormPage(int index) {
     }
 
     scroll->setWidget(canvas);
-    scroll->viewport()->installEventFilter(this);
     sbPages[index] = scroll;
-    pcPages->addTab(scroll, QStringLiteral("Σελίδα %1").arg(index + 1));
+    AddPage(scroll, QStringLiteral("Σελίδα %1").arg(index + 1));
 }
 
 void TfiE1::ConnectEditing() {

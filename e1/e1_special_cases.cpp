@@ -107,7 +107,7 @@ void TfiE1::BuildSpecialCases() {
     sbSpecial->setObjectName(QStringLiteral("sbSpecial"));
     sbSpecial->setWidgetResizable(true);
     sbSpecial->setWidget(panel);
-    pcPages->addTab(sbSpecial, QStringLiteral("Ειδικές Περιπτώσεις"));
+    AddPage(sbSpecial, QStringLiteral("Ειδικές Περιπτώσεις"));
 }
 
 }  // namespace dz

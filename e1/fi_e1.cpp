@@ -5,17 +5,14 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLineEdit>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 #include "controls/run_command.h"
 #include "controls/user_dialogs.h"
 #include "controls/edit_int.h"
 #include "controls/edit_real.h"
+#include "controls/entry_texts.h"
 #include "controls/fi_doys.h"
-#include "e1/e1_texts.h"
 #include "e1/fi_horsepower.h"
 #include "model/declaration_file.h"
 
@@ -23,18 +20,20 @@ namespace dz {
 
 const QString TfiE1::kCaption = QStringLiteral("Δήλωση Φορολογίας Εισοδήματος (Ε1)");
 
-TfiE1::TfiE1(const PrintOperations& print, QWidget* parent) : QWidget(parent), print_(print) {
+namespace {
+
+// The special cases page keeps the wheel of its own scroll area; Ctrl+Home/End move page 1.
+PageScrolling E1Scrolling() {
+    return {std::vector<int>(TfiE1::kFormPages, TfiE1::kWheelStep), TfiE1::kCtrlPageStep, TfiE1::kCtrlEndPosition,
+            false};
+}
+
+}  // namespace
+
+TfiE1::TfiE1(const PrintOperations& print, QWidget* parent) : EntryWindow(E1Scrolling(), parent), print_(print) {
     setObjectName(QStringLiteral("fiE1"));
     setWindowTitle(kCaption);
-    setAttribute(Qt::WA_DeleteOnClose);
     ClearDeclaration(declaration_);
-
-    pcPages = new QTabWidget(this);
-    pcPages->setObjectName(QStringLiteral("pcPages"));
-    pcPages->setDocumentMode(true);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(pcPages);
 
     for (int page = 0; page < kFormPages; ++page) BuildFormPage(page);
     BuildSpecialCases();
@@ -54,13 +53,12 @@ TfiE1::TfiE1(const PrintOperations& print, QWidget* parent) : QWidget(parent), p
 
     ConnectEditing();
     ConnectPresumptions();
-    connect(pcPages, &QTabWidget::currentChanged, this, [this](int index) { FocusOnPage(index); });
+    FollowPageChanges();
 
     // The main window gives the window the focus: it goes to the tax office of page 1.
     setFocusProxy(Control(QStringLiteral("edDoy")));
     Control(QStringLiteral("edDoy"))->setFocus();
-    pcPages->setCurrentIndex(0);
-    for (QScrollArea* page : sbPages) page->verticalScrollBar()->setValue(0);
+    ShowFirstPage();
     modified_ = false;
 }
 
@@ -89,7 +87,7 @@ QString TfiE1::TextOf(const QString& name) const {
 }
 
 void TfiE1::miSaveClick() {
-    if (TextOf(QStringLiteral("edAFM")).isEmpty()) AppDialogs().Inform(e1::kNoAfmWarning);
+    if (TextOf(QStringLiteral("edAFM")).isEmpty()) AppDialogs().Inform(entry::kNoAfmWarning);
     GatherDeclaration();
     WriteDeclarationFile(declaration_, AppDialogs());
     // Also when the user kept the file that was there: the question was answered.
@@ -127,24 +125,9 @@ void TfiE1::sbLastDOYClick() {
     }
 }
 
-void TfiE1::EscapeClose() {
-    if (modified_ && !AppDialogs().AskYesNo(e1::kEscapeQuestion)) return;
-    close();
-}
-
 void TfiE1::closeEvent(QCloseEvent* event) {
-    if (modified_ && AppDialogs().AskYesNo(e1::kCloseQuestion)) {
-        try {
-            miSaveClick();
-        } catch (...) {
-            // A save that failed keeps the window and its changes.
-            ShowCurrentException(this);
-            event->ignore();
-            return;
-        }
-    }
-    closing_ = true;
-    event->accept();
+    EntryWindow::closeEvent(event);
+    if (event->isAccepted()) closing_ = true;
 }
 
 }  // namespace dz

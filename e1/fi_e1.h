@@ -1,11 +1,10 @@
 // TfiE1: the E1 entry window, the four form pages with a control over every box, and the special cases.
 #pragma once
-#include <QHash>
-#include <QWidget>
 #include <array>
 #include <vector>
 
 #include "controls/print_operations.h"
+#include "controls/entry_window.h"
 #include "declaration/e1_form.h"
 #include "forms/form_page.h"
 #include "model/code_table.h"
@@ -19,7 +18,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
-class QTabWidget;
 class QToolButton;
 
 namespace dz {
@@ -28,7 +26,7 @@ class TEditInt;
 class TEditReal;
 class TEditAFM;
 
-class TfiE1 : public QWidget {
+class TfiE1 : public EntryWindow {
     Q_OBJECT
 public:
     static const QString kCaption;          // "Δήλωση Φορολογίας Εισοδήματος (Ε1)"
@@ -59,11 +57,8 @@ public:
     // Record to window (FormOfDeclaration).
     void ShowDeclaration();
 
-    bool Modified() const { return modified_; }
-    void SetModified(bool modified) { modified_ = modified; }
-
     // Commands (their QActions call these through the general error handler).
-    void miSaveClick();
+    void miSaveClick() override;
     void miPrintClick();
     void miEka2003Click();
     void btPrintAutoClick();
@@ -74,16 +69,10 @@ public:
     // The computation's inputs as the compute command sets them from the window.
     void ComputeInputs(CodeTable& codes, tax::ClearanceInputs& inputs) const;
 
-    // Controls by component name ("edP301", "cbP013", "edCarIppoi3", "edDoy" …); null when none.
-    QWidget* Control(const QString& name) const { return controls_.value(name); }
-    template <typename T>
-    T* ControlAs(const QString& name) const {
-        return qobject_cast<T*>(Control(name));
-    }
+    // Controls by component name ("edP301", "cbP013", "edCarIppoi3", "edDoy" …): Control, ControlAs.
     // The code control of `code` (the hidden carriers of 093 and 095 included).
     QWidget* CodeControl(int code) const;
 
-    QTabWidget* pcPages = nullptr;
     std::array<QScrollArea*, kFormPages> sbPages{};  // sbPage1 … sbPage4
     QScrollArea* sbSpecial = nullptr;
     QAction* miEka2003 = nullptr;
@@ -109,13 +98,8 @@ private:
     void Register(QWidget* control, int code);
     void ConnectEditing();
 
-    // Keyboard and wheel (fi_e1_keys.cpp).
-    bool NavigationKey(QWidget* field, class QKeyEvent* event);
-    void MoveFocus(bool forward);
-    void ShowPage(int index);
-    void ScrollPage(int index, int delta);
-    void FocusOnPage(int index);
-    void EscapeClose();
+    // Keyboard (fi_e1_keys.cpp).
+    void FocusOnPage(int index) override;
 
     // Automatic calculations (e1_presumptions.cpp).
     void ConnectPresumptions();
@@ -135,12 +119,9 @@ private:
 
     PrintOperations print_;
     E1Declaration declaration_{};
-    bool modified_ = false;
-    int wheelPending_ = 0;  // parts of a wheel notch not yet scrolled
     bool closing_ = false;  // leaving a field while the window closes calculates nothing
     std::vector<CodeBox> codeBoxes_;                 // in the window's control order
     std::array<QWidget*, CodeTable::kSlots> byCode_{};
-    QHash<QString, QWidget*> controls_;
     std::vector<QWidget*> navigation_;               // the fields that take the navigation keys
     QLabel* imAutoType = nullptr;
 };

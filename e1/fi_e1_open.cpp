@@ -3,9 +3,7 @@
 
 #include <memory>
 
-#include "controls/fi_entypa_list.h"
-#include "controls/user_dialogs.h"
-#include "e1/e1_texts.h"
+#include "controls/choose_from_index.h"
 #include "e1/fi_e1.h"
 #include "model/chosen_declaration.h"
 #include "model/declaration_file.h"
@@ -21,20 +19,11 @@ void LoadE1Declaration(TfiE1& window, const QString& afm) {
 }
 
 QWidget* OpenE1FromIndex(const PrintOperations& print, QWidget* parent) {
-    QString afm;
-    {
-        TfiEntypaList index(parent);
-        index.FillIndex(DeclarationKind::E1);
-        if (index.DeclarationCount() == 0) {
-            AppDialogs().Inform(e1::kNoDeclarations);
-            return nullptr;
-        }
-        if (index.exec() != QDialog::Accepted) return nullptr;
-        afm = index.SelectedAfm();
-    }
+    const auto afm = ChooseFromIndex(DeclarationKind::E1, parent);
+    if (!afm) return nullptr;
     // A file that cannot be read leaves no half-made window behind.
     auto window = std::make_unique<TfiE1>(print, parent);
-    LoadE1Declaration(*window, afm);
+    LoadE1Declaration(*window, *afm);
     return window.release();
 }
 

@@ -4,15 +4,13 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QLineEdit>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 #include "controls/run_command.h"
 #include "controls/user_dialogs.h"
 #include "controls/edit_int.h"
+#include "controls/entry_texts.h"
 #include "e2/e2_calc.h"
 #include "e2/e2_lists.h"
 #include "e2/e2_texts.h"
@@ -23,30 +21,31 @@
 
 namespace dz {
 
-TfiE2::TfiE2(const PrintOperations& print, QWidget* parent) : QWidget(parent), print_(print) {
+namespace {
+
+// Ctrl+Home/End move the page showing: moving page 1 out of sight would have no visible effect.
+PageScrolling E2Scrolling() {
+    return {std::vector<int>(TfiE2::kWheelStep.begin(), TfiE2::kWheelStep.end()), TfiE2::kCtrlPageStep,
+            TfiE2::kCtrlEndPosition, true};
+}
+
+}  // namespace
+
+TfiE2::TfiE2(const PrintOperations& print, QWidget* parent) : EntryWindow(E2Scrolling(), parent), print_(print) {
     setObjectName(QStringLiteral("fiE2"));
     setWindowTitle(e2::kCaption);
-    setAttribute(Qt::WA_DeleteOnClose);
     ClearE2Record(Record());
-
-    pcPages = new QTabWidget(this);
-    pcPages->setObjectName(QStringLiteral("pcPages"));
-    pcPages->setDocumentMode(true);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(pcPages);
     BuildMenus();
     for (int page = 0; page < kPageCount; ++page) BuildPage(page);
     ConnectFields();
-    connect(pcPages, &QTabWidget::currentChanged, this, [this](int index) { FocusOnPage(index); });
+    FollowPageChanges();
     miPrint->setEnabled(static_cast<bool>(print_.e2Form));
 
     sbCalcOff->setChecked(true);
     UpdateCalcCaption();
     ApplyCalcMode();
     setFocusProxy(Control(QStringLiteral("edBigName")));
-    pcPages->setCurrentIndex(0);
-    for (QScrollArea* page : sbPages) page->verticalScrollBar()->setValue(0);
+    ShowFirstPage();
     modified_ = false;
 }
 
@@ -62,7 +61,7 @@ void TfiE2::OpenStatement(const QString& afm) {
 void TfiE2::UpdateCalcCaption() { sbCalcOff->setText(sbCalcOff->isChecked() ? e2::kCalcOn : e2::kCalcOff); }
 
 void TfiE2::miSaveClick() {
-    if (ControlAs<QLineEdit>(QStringLiteral("edAFM"))->text().isEmpty()) AppDialogs().Inform(e2::kNoAfmWarning);
+    if (ControlAs<QLineEdit>(QStringLiteral("edAFM"))->text().isEmpty()) AppDialogs().Inform(entry::kNoAfmWarning);
     CollectRecord();
     WriteDeclarationFile(Record(), AppDialogs());
     // Also when the user kept the file that was there: the question was answered.
@@ -118,25 +117,6 @@ void TfiE2::sbCalcOffClick() {
     Record().CalcOff = !AutomaticCalculation();
     ApplyCalcMode();
     CollectRecord();
-}
-
-void TfiE2::CloseAsk() {
-    if (modified_ && !AppDialogs().AskYesNo(e2::kEscapeQuestion)) return;
-    close();
-}
-
-void TfiE2::closeEvent(QCloseEvent* event) {
-    if (modified_ && AppDialogs().AskYesNo(e2::kCloseQuestion)) {
-        try {
-            miSaveClick();
-        } catch (...) {
-            // A save that failed keeps the window and its changes.
-            ShowCurrentException(this);
-            event->ignore();
-            return;
-        }
-    }
-    event->accept();
 }
 
 }  // namespace dz

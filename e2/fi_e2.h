@@ -1,12 +1,11 @@
 // TfiE2: the E2 entry window, the two form pages with a field over every box, the row menu and the row calculation.
 #pragma once
-#include <QHash>
 #include <QStringList>
-#include <QWidget>
 #include <array>
 #include <vector>
 
 #include "controls/print_operations.h"
+#include "controls/entry_window.h"
 #include "forms/form_page.h"
 #include "model/e2_record.h"
 
@@ -15,7 +14,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QScrollArea;
-class QTabWidget;
 class QToolButton;
 
 namespace dz {
@@ -24,7 +22,7 @@ class EditField;
 class TEditInt;
 class TEditReal;
 
-class TfiE2 : public QWidget {
+class TfiE2 : public EntryWindow {
     Q_OBJECT
 public:
     static constexpr int kPageCount = 2;
@@ -57,9 +55,7 @@ public:
     // as it was.
     void CollectRecord();
     void ApplyCalcMode();
-    void CloseAsk();
-    void NextPage();
-    void PrevPage();
+    void CloseAsk() { EscapeClose(); }
 
     // The row calculation of table-1 row `row` (1..16) and the column totals; nothing while
     // automatic calculation is off.
@@ -69,12 +65,10 @@ public:
     // Leaving a date field of `row`: the date normalised, then the row calculated.
     void edDate11Exit(EditField* field, int row);
 
-    bool Modified() const { return modified_; }
-    void SetModified(bool modified) { modified_ = modified; }
     bool AutomaticCalculation() const;
 
     // Commands (their QActions and buttons call these through the general error handler).
-    void miSaveClick();
+    void miSaveClick() override;
     void miSaveAsClick();
     void miPrintClick();
     void miCopyClick();
@@ -88,15 +82,9 @@ public:
     void sbGetEidosMistClick(int position);
     void sbCalcOffClick();
 
-    // Controls by component name ("edTopos3", "edKat1", "sbGetThesi17", "Label5" …); null when none.
-    QWidget* Control(const QString& name) const { return controls_.value(name); }
-    template <typename T>
-    T* ControlAs(const QString& name) const {
-        return qobject_cast<T*>(Control(name));
-    }
+    // Controls by component name ("edTopos3", "edKat1", "sbGetThesi17", "Label5" …): Control, ControlAs.
     QLineEdit* Field(const char* pattern, int number) const;
 
-    QTabWidget* pcPages = nullptr;
     std::array<QScrollArea*, kPageCount> sbPages{};
     QToolButton* sbCalcOff = nullptr;
     QMenu* PopupMenu1 = nullptr;
@@ -115,7 +103,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     // The fields of a table-1 row that the row calculation reads and writes.
@@ -135,12 +122,6 @@ private:
     void ConnectFields();
     void BuildMenus();
 
-    // Keyboard and wheel (fi_e2_keys.cpp).
-    bool NavigationKey(QKeyEvent* event);
-    void MoveFocus(bool forward);
-    void ShowPage(int index);
-    void FocusOnPage(int index);
-    void ScrollPage(int index, int delta);
 
     // Row menu (fi_e2_rows.cpp).
     QStringList RowTexts(int row) const;
@@ -154,9 +135,6 @@ private:
 
     PrintOperations print_;
     E2Record record_{};
-    bool modified_ = false;
-    int wheelPending_ = 0;  // parts of a wheel notch not yet scrolled
-    QHash<QString, QWidget*> controls_;
     std::array<RowFields, kE2Table1Rows> rows_{};
     std::array<TEditReal*, kE2IncomeColumns> totals_{};
     std::vector<QLineEdit*> fields_;  // every entry field, in the window's order

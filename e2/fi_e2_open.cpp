@@ -3,9 +3,7 @@
 
 #include <memory>
 
-#include "controls/fi_entypa_list.h"
-#include "controls/user_dialogs.h"
-#include "e2/e2_texts.h"
+#include "controls/choose_from_index.h"
 #include "e2/fi_e2.h"
 #include "model/declaration_file.h"
 
@@ -14,20 +12,11 @@ namespace dz {
 QWidget* NewE2Window(const PrintOperations& print, QWidget* parent) { return new TfiE2(print, parent); }
 
 QWidget* OpenE2FromIndex(const PrintOperations& print, QWidget* parent) {
-    QString afm;
-    {
-        TfiEntypaList index(parent);
-        index.FillIndex(DeclarationKind::E2);
-        if (index.DeclarationCount() == 0) {
-            AppDialogs().Inform(e2::kNoDeclarations);
-            return nullptr;
-        }
-        if (index.exec() != QDialog::Accepted) return nullptr;
-        afm = index.SelectedAfm();
-    }
+    const auto afm = ChooseFromIndex(DeclarationKind::E2, parent);
+    if (!afm) return nullptr;
     // A file that cannot be read leaves no half-made window behind.
     auto window = std::make_unique<TfiE2>(print, parent);
-    window->OpenStatement(afm);
+    window->OpenStatement(*afm);
     return window.release();
 }
 

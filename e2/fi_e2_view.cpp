@@ -216,9 +216,8 @@ void TfiE2::BuildPage(int index) {
     }
 
     scroll->setWidget(canvas);
-    scroll->viewport()->installEventFilter(this);
     sbPages[index] = scroll;
-    pcPages->addTab(scroll, QStringLiteral("Σελίδα %1").arg(index + 1));
+    AddPage(scroll, QStringLiteral("Σελίδα %1").arg(index + 1));
 }
 
 QLineEdit* TfiE2::Field(const char* pattern, int number) const {

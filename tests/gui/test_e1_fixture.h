@@ -6,32 +6,18 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPointer>
 #include <QTabWidget>
 #include <QTest>
 
 #include "controls/user_dialogs.h"
 #include "e1/fi_e1.h"
-#include "support/test_folder.h"
+#include "entry_window_fixture.h"
 
 namespace dz::test {
 
-class E1Window : public ::testing::Test {
+class E1Window : public EntryWindowFixture<TfiE1> {
 protected:
-    void SetUp() override {
-        folder.makeFolder(QStringLiteral("Tables"));
-        window = new TfiE1;
-        window->resize(1100, 800);
-        window->show();
-        QApplication::setActiveWindow(window);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    }
-    void TearDown() override {
-        if (window) {
-            window->SetModified(false);
-            delete window;
-        }
-    }
+    E1Window() : EntryWindowFixture({1100, 800}, {QStringLiteral("Tables")}) {}
 
     QLineEdit* edit(const QString& name) const {
         auto* field = window->ControlAs<QLineEdit>(name);
@@ -75,8 +61,6 @@ protected:
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
     }
 
-    TestFolder folder;
-    QPointer<TfiE1> window;
 };
 
 }  // namespace dz::test

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPointer>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -14,29 +13,14 @@
 #include "controls/user_dialogs.h"
 #include "e2/fi_e2.h"
 #include "e2/fi_select_list.h"
+#include "entry_window_fixture.h"
 #include "gui_helpers.h"
-#include "support/test_folder.h"
 
 namespace dz::test {
 
-class E2WindowTest : public ::testing::Test {
+class E2WindowTest : public EntryWindowFixture<TfiE2> {
 protected:
-    void SetUp() override {
-        folder.makeFolder("Tables");
-        folder.makeFolder("WParams");
-        window = new TfiE2;
-        window->resize(1400, 900);
-        window->show();
-        QApplication::setActiveWindow(window);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    }
-
-    void TearDown() override {
-        if (window) {
-            window->SetModified(false);
-            delete window.data();
-        }
-    }
+    E2WindowTest() : EntryWindowFixture({1400, 900}, {QStringLiteral("Tables"), QStringLiteral("WParams")}) {}
 
     QLineEdit* F(const QString& name) const {
         auto* field = window->ControlAs<QLineEdit>(name);
@@ -108,9 +92,7 @@ protected:
     }
     void Pick(const char* pattern, int position, int index) { Pick(QString::fromLatin1(pattern).arg(position), index); }
 
-    TestFolder folder;
     ScriptedDialogs dialogs;
-    QPointer<TfiE2> window;
 };
 
 }  // namespace dz::test

@@ -5,6 +5,7 @@
 #include "app/shell_windows.h"
 #include "controls/edit_int.h"
 #include "controls/edit_real.h"
+#include "controls/entry_texts.h"
 #include "e2/e2_texts.h"
 #include "model/declaration_file.h"
 #include "test_e2_window.h"
@@ -201,7 +202,7 @@ TEST_F(E2FilesTest, SavingWithoutTaxNumberWarnsAndStillSaves) {
     Type(QStringLiteral("edBigName"), QStringLiteral("ΧΩΡΙΣ ΑΦΜ"));
     window->miSave->trigger();
     ASSERT_GE(UserDialogs::ShownTexts().size(), 2);
-    EXPECT_EQ(UserDialogs::ShownTexts()[0], e2::kNoAfmWarning);
+    EXPECT_EQ(UserDialogs::ShownTexts()[0], entry::kNoAfmWarning);
     EXPECT_EQ(UserDialogs::ShownTexts()[1], kSaveSucceeded);
     EXPECT_TRUE(folder.exists("Tables/E2.dta"));
 }
@@ -236,7 +237,7 @@ TEST_F(E2FilesTest, ClosingWithChangesSavesWhenAsked) {
     dialogs.answers({true});
     QPointer<TfiE2> watched = window;
     EXPECT_TRUE(window->close());
-    EXPECT_EQ(UserDialogs::ShownTexts().first(), e2::kCloseQuestion);
+    EXPECT_EQ(UserDialogs::ShownTexts().first(), entry::kCloseQuestion);
     EXPECT_TRUE(folder.exists(kFile));
 }
 
@@ -252,7 +253,7 @@ TEST_F(E2FilesTest, MainWindowOpensTheStatementEmptyOrFromTheIndex) {
 
     UserDialogs::ClearShownTexts();
     EXPECT_EQ(windows.loadE2(nullptr), nullptr);
-    EXPECT_EQ(UserDialogs::ShownTexts(), QStringList{e2::kNoDeclarations});
+    EXPECT_EQ(UserDialogs::ShownTexts(), QStringList{entry::kNoDeclarations});
 
     TypeStatement();
     SaveAnswering({});

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "controls/edit_int.h"
+#include "controls/entry_texts.h"
 #include "e2/e2_texts.h"
 #include "e2/fi_e2_names.h"
 #include "model/declaration_file.h"
@@ -330,8 +331,8 @@ TEST_F(E2WindowTest, EscapeAsksBeforeLosingChanges) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(watched.isNull(), c.closes) << c.name;
         EXPECT_EQ(UserDialogs::ShownTexts().size(), c.asked) << c.name;
-        if (c.asked > 0) EXPECT_EQ(UserDialogs::ShownTexts()[0], e2::kEscapeQuestion) << c.name;
-        if (c.asked > 1) EXPECT_EQ(UserDialogs::ShownTexts()[1], e2::kCloseQuestion) << c.name;
+        if (c.asked > 0) EXPECT_EQ(UserDialogs::ShownTexts()[0], entry::kEscapeQuestion) << c.name;
+        if (c.asked > 1) EXPECT_EQ(UserDialogs::ShownTexts()[1], entry::kCloseQuestion) << c.name;
         EXPECT_FALSE(folder.exists("Tables/E2.dta")) << c.name;
     }
 }

@@ -1,0 +1,83 @@
+// EntryWindow: the shell the E1 and E2 entry windows share: the page tabs, the controls by
+// name, the navigation keys and the wheel, and the questions on Escape and on closing.
+#pragma once
+#include <QHash>
+#include <QWidget>
+#include <vector>
+
+class QCloseEvent;
+class QKeyEvent;
+class QScrollArea;
+class QTabWidget;
+
+namespace dz {
+
+// How a window's pages answer the wheel and the Ctrl keys. The first wheelStep.size() tabs
+// are the scrolled pages; the tabs after them keep the wheel of their own scroll area.
+struct PageScrolling {
+    std::vector<int> wheelStep;       // pixels per wheel notch, one per scrolled page
+    int ctrlPageStep = 50;            // Ctrl+PgUp / Ctrl+PgDn
+    int ctrlEndPosition = 400;        // Ctrl+End
+    bool homeEndOnShownPage = false;  // Ctrl+Home/End move the page showing; otherwise page 1
+};
+
+class EntryWindow : public QWidget {
+    Q_OBJECT
+public:
+    ~EntryWindow() override;
+
+    bool Modified() const { return modified_; }
+    void SetModified(bool modified) { modified_ = modified; }
+
+    // The window's save command; the closing question runs it.
+    virtual void miSaveClick() = 0;
+
+    // Controls by component name; null when none.
+    QWidget* Control(const QString& name) const { return controls_.value(name); }
+    template <typename T>
+    T* ControlAs(const QString& name) const {
+        return qobject_cast<T*>(Control(name));
+    }
+
+    void NextPage();
+    void PrevPage();
+
+    QTabWidget* pcPages = nullptr;
+
+protected:
+    // The window deletes itself when it closes.
+    EntryWindow(PageScrolling scrolling, QWidget* parent);
+
+    // The page's tab; a scrolled page's viewport takes the wheel from here.
+    void AddPage(QScrollArea* page, const QString& title);
+    // Changing the tab puts the focus on the new page. Connected once the pages are built.
+    void FollowPageChanges();
+    // Page 1 showing, every scrolled page at its top.
+    void ShowFirstPage();
+
+    // Return, Enter and the arrows walk the fields; Escape asks; PgUp/PgDn change the page; with
+    // Ctrl alone PgUp/PgDn, Home and End scroll. False for any other key.
+    bool NavigationKey(QKeyEvent* event);
+    void ShowPage(int index);
+    void ScrollPage(int index, int delta);
+    // The first field in view on the page, so that the keys go on working there.
+    virtual void FocusOnPage(int index);
+    // Closes, after asking whether to leave changes unsaved.
+    void EscapeClose();
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Changes: asks whether to save them first; a save that fails keeps the window open.
+    void closeEvent(QCloseEvent* event) override;
+
+    bool modified_ = false;
+    QHash<QString, QWidget*> controls_;
+
+private:
+    int ScrolledPages() const { return static_cast<int>(scrolling_.wheelStep.size()); }
+
+    PageScrolling scrolling_;
+    std::vector<QScrollArea*> pages_;  // one per tab
+    int wheelPending_ = 0;             // parts of a wheel notch not yet scrolled
+};
+
+}  // namespace dz
