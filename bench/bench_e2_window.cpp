@@ -11,7 +11,7 @@
 
 #include "controls/user_dialogs.h"
 #include "controls/edit_real.h"
-#include "e2/e2_calc.h"
+#include "e2calc/e2_calc.h"
 #include "e2/fi_e2.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "controls/edit_int.h"
 #include "controls/edit_real.h"
 #include "controls/stored_text.h"
-#include "e2/e2_lists.h"
+#include "e2calc/e2_lists.h"
 #include "e2/fi_e2.h"
 #include "e2/fi_e2_names.h"
 #include "model/e2_layout.h"

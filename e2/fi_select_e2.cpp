@@ -1,7 +1,7 @@
 // The looks and lists of the floor, use and lease-type pick dialogs.
 #include "e2/fi_select_e2.h"
 
-#include "e2/e2_lists.h"
+#include "e2calc/e2_lists.h"
 
 namespace dz {
 namespace {

@@ -5,7 +5,7 @@
 #include <QMutex>
 #include <QPainter>
 
-#include "e2/e2_lists.h"
+#include "e2calc/e2_lists.h"
 #include "forms/e2_pages.h"
 #include "render/page_render.h"
 #include "model/amount_text.h"

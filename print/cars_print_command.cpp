@@ -4,7 +4,7 @@
 #include "e1/fi_e1.h"
 #include "layouts/cars_print.h"
 #include "print/platform_dialogs.h"
-#include "report/print_job.h"
+#include "print/print_job.h"
 #include "report/report_font.h"
 
 namespace dz {

@@ -12,7 +12,7 @@
 #include "print/open_pdf.h"
 #include "print/platform_dialogs.h"
 #include "report/pdf_document.h"
-#include "report/print_job.h"
+#include "print/print_job.h"
 #include "report/report_font.h"
 
 namespace dz {

@@ -8,7 +8,7 @@
 
 #include "model/e1_declaration.h"
 #include "model/e2_record.h"
-#include "report/print_job.h"
+#include "print/print_job.h"
 
 class QCheckBox;
 class QGroupBox;

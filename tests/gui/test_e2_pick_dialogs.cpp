@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "controls/user_dialogs.h"
-#include "e2/e2_lists.h"
+#include "e2calc/e2_lists.h"
 #include "e2/fi_select_e2.h"
 #include "gui_helpers.h"
 

@@ -3,7 +3,7 @@
 #include <QTabWidget>
 
 #include "controls/edit_real.h"
-#include "e2/e2_calc.h"
+#include "e2calc/e2_calc.h"
 #include "e2/e2_texts.h"
 #include "test_e2_window.h"
 

@@ -9,7 +9,7 @@
 #include "controls/user_dialogs.h"
 #include "controls/edit_int.h"
 #include "controls/edit_real.h"
-#include "e2/e2_lists.h"
+#include "e2calc/e2_lists.h"
 #include "forms/e2_pages.h"
 #include "model/record_json.h"
 #include "layouts/e2_print.h"

@@ -12,7 +12,7 @@
 
 #include "print/platform_dialogs.h"
 #include "report/page_report.h"
-#include "report/print_job.h"
+#include "print/print_job.h"
 #include "report/units.h"
 #include "support/pdf_reading.h"
 

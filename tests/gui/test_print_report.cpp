@@ -9,7 +9,7 @@
 #include "report/mono_image.h"
 #include "report/page_report.h"
 #include "report/pdf_document.h"
-#include "report/print_job.h"
+#include "print/print_job.h"
 #include "report/report_font.h"
 #include "support/test_folder.h"
 #include "test_print_helpers.h"

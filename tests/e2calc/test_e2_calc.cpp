@@ -3,7 +3,7 @@
 
 #include <QStringList>
 
-#include "e2/e2_calc.h"
+#include "e2calc/e2_calc.h"
 #include "support/scripted_dialogs.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // The E2 row arithmetic: months between two day/months, shares, the income of a row and the totals.
-#include "e2/e2_calc.h"
+#include "e2calc/e2_calc.h"
 
 #include <QDate>
 #include <QLocale>

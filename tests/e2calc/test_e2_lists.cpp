@@ -1,7 +1,7 @@
 // The E2 pick lists: floor labels, use names and the lease-type list.
 #include <gtest/gtest.h>
 
-#include "e2/e2_lists.h"
+#include "e2calc/e2_lists.h"
 #include "model/e2_record.h"
 
 namespace {

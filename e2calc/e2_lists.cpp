@@ -1,5 +1,5 @@
 // The E2 pick lists as tables.
-#include "e2/e2_lists.h"
+#include "e2calc/e2_lists.h"
 
 namespace dz {
 namespace {

@@ -1,5 +1,5 @@
 // Print jobs: the report side (what to print) and the system printers behind the sink seam.
-#include "report/print_job.h"
+#include "print/print_job.h"
 
 #include <QPainter>
 #include <QPrinter>
