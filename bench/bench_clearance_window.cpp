@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "bench/joint_declaration.h"
-#include "clearance/fi_eka.h"
+#include "notewindow/fi_eka.h"
 #include "model/e1_codes.h"
 #include "tax/clearance.h"
 

@@ -7,10 +7,10 @@
 #include <QTemporaryDir>
 
 #include "bench/joint_declaration.h"
-#include "note/clearance_lines.h"
+#include "note/note_lines.h"
 #include "layouts/eka_print.h"
 #include "model/e1_codes.h"
-#include "layouts/e1_pages.h"
+#include "layouts/e1_print_request.h"
 #include "report/pdf_document.h"
 #include "report/report_font.h"
 #include "tax/clearance.h"

@@ -10,7 +10,7 @@
 #include "layouts/eka_print.h"
 #include "declaration/e1_form.h"
 #include "layouts/cars_print.h"
-#include "layouts/e1_pages.h"
+#include "layouts/e1_print_request.h"
 #include "layouts/e2_print.h"
 #include "model/declaration_file.h"
 #include "model/amount_text.h"

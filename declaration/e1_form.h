@@ -13,7 +13,7 @@
 #include "model/code_table.h"
 #include "model/e1_declaration.h"
 #include "model/errors.h"
-#include "note/clearance_note.h"
+#include "note/note_value.h"
 #include "tax/result_set.h"
 
 namespace dz {

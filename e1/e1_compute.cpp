@@ -1,7 +1,7 @@
 // The E1 compute command: the computation of the form the window holds, shown in the clearance note.
 #include <memory>
 
-#include "clearance/fi_eka.h"
+#include "notewindow/fi_eka.h"
 #include "e1/fi_e1.h"
 #include "tax/clearance.h"
 

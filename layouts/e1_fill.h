@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "model/e1_declaration.h"
-#include "layouts/e1_layout.h"
+#include "layouts/e1_reports.h"
 
 namespace dz {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <optional>
 
-#include "note/clearance_note.h"
+#include "note/note_value.h"
 #include "report/page_report.h"
 #include "tax/result_set.h"
 

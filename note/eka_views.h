@@ -5,7 +5,7 @@
 #include <array>
 #include <span>
 
-#include "note/clearance_lines.h"
+#include "note/note_lines.h"
 #include "tax/result_set.h"
 
 namespace dz {

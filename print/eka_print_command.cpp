@@ -6,7 +6,7 @@
 
 #include "controls/run_command.h"
 #include "layouts/eka_print.h"
-#include "clearance/fi_eka.h"
+#include "notewindow/fi_eka.h"
 #include "model/errors.h"
 #include "model/reference_files.h"
 #include "print/open_pdf.h"

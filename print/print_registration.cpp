@@ -1,7 +1,7 @@
 // The print operations handed to the windows that print.
 #include "print/print_registration.h"
 
-#include "clearance/fi_eka.h"
+#include "notewindow/fi_eka.h"
 #include "e1/fi_e1.h"
 #include "e2/fi_e2.h"
 #include "print/cars_print_command.h"

@@ -14,7 +14,7 @@
 #include "controls/edit_real.h"
 #include "model/errors.h"
 #include "layouts/e1_fill.h"
-#include "layouts/e1_pages.h"
+#include "layouts/e1_print_request.h"
 #include "layouts/e2_print.h"
 #include "print/fi_prn_params.h"
 #include "print/open_pdf.h"

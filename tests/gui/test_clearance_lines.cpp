@@ -5,8 +5,8 @@
 #include <map>
 #include <utility>
 
-#include "note/clearance_lines.h"
-#include "clearance/eka_cell_style.h"
+#include "note/note_lines.h"
+#include "notewindow/eka_cell_style.h"
 #include "note/eka_codes.h"
 #include "note/eka_views.h"
 

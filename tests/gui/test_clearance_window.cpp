@@ -12,9 +12,9 @@
 #include <memory>
 
 #include "controls/clickable_picture.h"
-#include "note/clearance_lines.h"
-#include "clearance/eka_grid.h"
-#include "clearance/fi_eka.h"
+#include "note/note_lines.h"
+#include "notewindow/eka_grid.h"
+#include "notewindow/fi_eka.h"
 #include "controls/edit_real.h"
 
 namespace dz {

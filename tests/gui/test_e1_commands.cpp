@@ -5,7 +5,7 @@
 
 #include "controls/fi_entypa_list.h"
 #include "app/fi_main.h"
-#include "clearance/fi_eka.h"
+#include "notewindow/fi_eka.h"
 #include "e1/fi_e1_open.h"
 #include "gui_helpers.h"
 #include "model/declaration_file.h"

@@ -8,10 +8,10 @@
 
 #include "controls/open_url.h"
 #include "controls/user_dialogs.h"
-#include "note/clearance_lines.h"
+#include "note/note_lines.h"
 #include "layouts/eka_print.h"
 #include "note/eka_views.h"
-#include "clearance/fi_eka.h"
+#include "notewindow/fi_eka.h"
 #include "e1/fi_e1.h"
 #include "gui_helpers.h"
 #include "print/platform_dialogs.h"

@@ -11,7 +11,7 @@
 #include "model/errors.h"
 #include "model/record_json.h"
 #include "layouts/e1_fill.h"
-#include "layouts/e1_pages.h"
+#include "layouts/e1_print_request.h"
 #include "support/test_folder.h"
 #include "test_print_helpers.h"
 #include "test_print_sample.h"

@@ -10,7 +10,7 @@
 #include "controls/fi_entypa_list.h"
 #include "app/shell_windows.h"
 #include "controls/user_dialogs.h"
-#include "clearance/fi_eka.h"
+#include "notewindow/fi_eka.h"
 #include "e1/fi_e1.h"
 #include "e1/fi_fast_dil.h"
 #include "e2/fi_e2.h"

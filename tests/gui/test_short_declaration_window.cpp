@@ -9,7 +9,7 @@
 
 #include "controls/fi_entypa_list.h"
 #include "controls/user_dialogs.h"
-#include "clearance/fi_eka.h"
+#include "notewindow/fi_eka.h"
 #include "controls/edit_afm.h"
 #include "e1/code_list_editor.h"
 #include "e1/fi_fast_dil.h"

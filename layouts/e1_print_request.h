@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "model/e1_declaration.h"
-#include "layouts/e1_layout.h"
+#include "layouts/e1_reports.h"
 
 namespace dz {
 

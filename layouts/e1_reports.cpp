@@ -1,5 +1,5 @@
 // Building an E1 report: sheet data, the pages' pictures in black and white, labels over the print areas.
-#include "layouts/e1_layout.h"
+#include "layouts/e1_reports.h"
 
 #include <QHash>
 #include <QMutex>

@@ -1,5 +1,5 @@
 // The clearance lines: the 25-line table and the fill that reads it.
-#include "note/clearance_lines.h"
+#include "note/note_lines.h"
 
 #include <algorithm>
 

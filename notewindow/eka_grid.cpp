@@ -1,13 +1,13 @@
 // The clearance grid: its items, the delegate that draws each cell, the rules over the rows.
-#include "clearance/eka_grid.h"
+#include "notewindow/eka_grid.h"
 
 #include <QHeaderView>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
-#include "note/clearance_lines.h"
-#include "clearance/eka_cell_style.h"
+#include "note/note_lines.h"
+#include "notewindow/eka_cell_style.h"
 
 namespace dz {
 namespace {

@@ -1,5 +1,5 @@
 // The E1 reports of a print request.
-#include "layouts/e1_pages.h"
+#include "layouts/e1_print_request.h"
 
 #include "layouts/e1_fill.h"
 #include "report/report_font.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "controls/print_operations.h"
-#include "note/clearance_note.h"
+#include "note/note_value.h"
 #include "tax/result_set.h"
 
 class QCheckBox;

@@ -1,5 +1,5 @@
 // The clearance note window: its panels, the views it switches between, the codes list.
-#include "clearance/fi_eka.h"
+#include "notewindow/fi_eka.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -13,8 +13,8 @@
 #include <QVBoxLayout>
 
 #include "controls/clickable_picture.h"
-#include "clearance/eka_grid.h"
-#include "clearance/eka_pictures.h"
+#include "notewindow/eka_grid.h"
+#include "notewindow/eka_pictures.h"
 #include "controls/edit_real.h"
 #include "model/amount_text.h"
 

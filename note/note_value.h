@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "note/clearance_lines.h"
+#include "note/note_lines.h"
 #include "note/eka_codes.h"
 #include "tax/result_set.h"
 

@@ -1,5 +1,5 @@
 // Drawing the back arrow and the PDF glyph (no art files to ship).
-#include "clearance/eka_pictures.h"
+#include "notewindow/eka_pictures.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,5 +1,5 @@
 // The clearance note value.
-#include "note/clearance_note.h"
+#include "note/note_value.h"
 
 #include <utility>
 

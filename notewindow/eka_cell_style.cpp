@@ -1,5 +1,5 @@
 // The drawing rules of the clearance grid as row sets read by small functions.
-#include "clearance/eka_cell_style.h"
+#include "notewindow/eka_cell_style.h"
 
 #include <algorithm>
 #include <span>
