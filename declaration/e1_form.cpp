@@ -16,13 +16,6 @@
 namespace dz {
 namespace {
 
-// The large-city boxes and the hidden code boxes that carry them in the code list.
-struct Carrier {
-    int code;
-    const char* box;
-};
-constexpr Carrier kCarriers[] = {{93, "cbTelos500F"}, {95, "cbTelos500S"}};
-
 constexpr const char* kBoatLength[tax::kLuxuryBoatCount] = {"edScafosLen", "edScafosLen2"};
 constexpr const char* kBoatSailing[tax::kLuxuryBoatCount] = {"cbBoatType1", "cbBoatType3"};
 
@@ -108,14 +101,15 @@ E1Form FormOfDeclaration(const E1Declaration& declaration) {
             break;
         }
     }
-    for (const Carrier& c : kCarriers) SetTicked(form, QLatin1String(c.box), form.Number(CodeControlName(c.code)) == 1);
+    for (const LargeCityCarrier& c : kLargeCityCarriers)
+        SetTicked(form, QLatin1String(c.box), form.Number(CodeControlName(c.code)) == 1);
     return form;
 }
 
 bool GatherForm(const E1Form& source, E1Declaration& declaration) {
     // The large-city boxes travel in the code list through their hidden code boxes.
     E1Form form = source;
-    for (const Carrier& c : kCarriers) {
+    for (const LargeCityCarrier& c : kLargeCityCarriers) {
         if (form.Ticked(QLatin1String(c.box))) form.boxes.insert(CodeControlName(c.code), AmountBox(1));
         else form.boxes.remove(CodeControlName(c.code));
     }

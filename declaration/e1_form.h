@@ -39,6 +39,13 @@ struct E1Form {
     bool Ticked(const QString& box) const { return ticked.contains(box); }
 };
 
+// The large-city boxes and the hidden code boxes (093, 095) that carry them in the code list.
+struct LargeCityCarrier {
+    int code;
+    const char* box;
+};
+inline constexpr LargeCityCarrier kLargeCityCarriers[] = {{93, "cbTelos500F"}, {95, "cbTelos500S"}};
+
 // A value that its field of the record cannot hold, naming the box that holds it.
 class BoxError : public DataError {
 public:

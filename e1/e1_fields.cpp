@@ -12,13 +12,6 @@
 namespace dz {
 namespace {
 
-// The large-city boxes and the hidden code boxes that carry them in the code list.
-struct Carrier {
-    int code;
-    const char* box;
-};
-constexpr Carrier kCarriers[] = {{93, "cbTelos500F"}, {95, "cbTelos500S"}};
-
 // What an entry box holds: the number behind an amount or whole-number text, the text of any box.
 E1FormBox BoxOf(const QLineEdit* edit) {
     if (const auto* amount = qobject_cast<const TEditReal*>(edit)) return {edit->text(), amount->Value()};
@@ -59,7 +52,7 @@ void TfiE1::ShowForm(const E1Form& form) {
     for (const NumberBinding& b : NumberBindings()) show(b.control);
     for (const FlagBinding& b : FlagBindings()) show(b.control);
     for (const E1CodeBox& b : E1CodeBoxes()) show(CodeControlName(b.code));
-    for (const Carrier& c : kCarriers) show(QLatin1String(c.box));
+    for (const LargeCityCarrier& c : kLargeCityCarriers) show(QLatin1String(c.box));
 }
 
 void TfiE1::GatherDeclaration() {
@@ -72,7 +65,7 @@ void TfiE1::GatherDeclaration() {
         throw;
     }
     // The hidden carriers follow their boxes, as the gathered code list does.
-    for (const Carrier& c : kCarriers)
+    for (const LargeCityCarrier& c : kLargeCityCarriers)
         static_cast<TEditReal*>(CodeControl(c.code))->SetValue(TickedOf(QLatin1String(c.box)) ? 1 : 0);
     declaration_ = gathered;
     if (overflow) AppDialogs().Inform(e1::kTooManyCodes);
