@@ -418,11 +418,17 @@ void TfiMain::acEkaExecute() {
 }
 
 void TfiMain::acEmptyFilesExecute() {
-    if (!AppDialogs().AskYesNo(kEmptyFilesQuestion)) return;
-    const QStringList failed = DeleteAllDeclarationFiles();
-    if (!failed.isEmpty())
+    if (!AppDialogs().AskBeforeDestroying(kEmptyFilesQuestion)) return;
+    const DeletedFiles outcome = DeleteAllDeclarationFiles();
+    if (!outcome.failed.isEmpty()) {
         AppDialogs().ShowError(QStringLiteral("Δεν ήταν δυνατή η διαγραφή των παρακάτω αρχείων του φακέλου Tables:\n") +
-                               failed.join(QLatin1Char('\n')));
+                               outcome.failed.join(QLatin1Char('\n')));
+        return;
+    }
+    AppDialogs().Inform(outcome.deleted == 0   ? QStringLiteral("Δεν υπήρχε κανένα αρχείο δήλωσης στον φάκελο Tables.")
+                        : outcome.deleted == 1 ? QStringLiteral("Διαγράφηκε 1 αρχείο δήλωσης από τον φάκελο Tables.")
+                                               : QStringLiteral("Διαγράφηκαν %1 αρχεία δηλώσεων από τον φάκελο Tables.")
+                                                     .arg(outcome.deleted));
 }
 
 void TfiMain::miAboutClick() {

@@ -143,7 +143,7 @@ void EntryWindow::FocusOnPage(int index) {
 }
 
 void EntryWindow::EscapeClose() {
-    if (modified_ && !AppDialogs().AskYesNo(entry::kEscapeQuestion)) return;
+    if (modified_ && !AppDialogs().AskBeforeDestroying(entry::kEscapeQuestion)) return;
     close();
 }
 

@@ -170,7 +170,7 @@ void TfiEntypaList::DeleteSelected() {
     if (row < 0) return;
     const QString question = QStringLiteral("Προσοχή !!. Να γίνει η διαγραφή της Δήλωσης του %1 με ΑΦΜ %2")
                                  .arg(sgEntypa->item(row, kSurname)->text(), sgEntypa->item(row, kAfm)->text());
-    if (!AppDialogs().AskYesNo(question)) return;
+    if (!AppDialogs().AskBeforeDestroying(question)) return;
     const QString name = DeclarationFileName(IndexKind, SelectedAfm());
     if (!QFile::exists(name)) return;
     if (!QFile::remove(name)) {

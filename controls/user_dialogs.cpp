@@ -33,7 +33,11 @@ QWidget* UserDialogs::BoxParent() {
     return QApplication::activeWindow();
 }
 
-bool UserDialogs::AskYesNo(const QString& text) {
+bool UserDialogs::AskYesNo(const QString& text) { return Ask(text, true); }
+
+bool UserDialogs::AskBeforeDestroying(const QString& text) { return Ask(text, false); }
+
+bool UserDialogs::Ask(const QString& text, bool yesByDefault) {
     Script& s = TheScript();
     s.shown << text;
     if (s.active) {
@@ -46,7 +50,7 @@ bool UserDialogs::AskYesNo(const QString& text) {
     QMessageBox box(QMessageBox::Question, kTitle, text, QMessageBox::NoButton, BoxParent());
     QPushButton* yes = box.addButton(kYes, QMessageBox::YesRole);
     QPushButton* no = box.addButton(kNo, QMessageBox::NoRole);
-    box.setDefaultButton(yes);
+    box.setDefaultButton(yesByDefault ? yes : no);
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;

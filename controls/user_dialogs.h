@@ -26,8 +26,12 @@ public:
     static const QString kNo;   // "Όχι"
     static const QString kOk;   // "OK"
 
-    // A question with the answers Yes ("Ναι") and No ("Όχι"); true for Yes. Escape is No.
+    // A question with the answers Yes ("Ναι") and No ("Όχι"); true for Yes. Enter is Yes,
+    // Escape is No.
     bool AskYesNo(const QString& text) override;
+    // A question whose Yes destroys data (deletes files, leaves changes unsaved): Enter and
+    // Escape both answer No, so that only a deliberate Yes destroys anything.
+    bool AskBeforeDestroying(const QString& text);
     // A notice with an OK button.
     void Inform(const QString& text) override;
     // An error text (the general error handler's box) with an OK button.
@@ -45,6 +49,7 @@ public:
 
 private:
     static QWidget* BoxParent();
+    static bool Ask(const QString& text, bool yesByDefault);
 };
 
 // The process-wide instance that every window uses.

@@ -57,16 +57,18 @@ IndexListing ListDeclarations(DeclarationKind kind) {
     return listing;
 }
 
-QStringList DeleteAllDeclarationFiles() {
-    QStringList failed;
+DeletedFiles DeleteAllDeclarationFiles() {
+    DeletedFiles result;
     QDir tables(QString::fromLatin1(kTablesFolder));
     const QStringList names = tables.entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& name : names) {
         const bool declaration = AfmOfDeclarationFileName(DeclarationKind::E1, name) ||
                                  AfmOfDeclarationFileName(DeclarationKind::E2, name);
-        if (declaration && !QFile::remove(tables.filePath(name))) failed << name;
+        if (!declaration) continue;
+        if (QFile::remove(tables.filePath(name))) ++result.deleted;
+        else result.failed << name;
     }
-    return failed;
+    return result;
 }
 
 }  // namespace dz

@@ -32,8 +32,12 @@ struct IndexListing {
 // folder gives an empty listing.
 IndexListing ListDeclarations(DeclarationKind kind);
 
-// The declaration files of both kinds in Tables (and nothing else); returns the names of
-// the files that could not be deleted.
-QStringList DeleteAllDeclarationFiles();
+struct DeletedFiles {
+    int deleted = 0;     // declaration files removed
+    QStringList failed;  // the names of those that could not be
+};
+
+// Deletes the declaration files of both kinds in Tables (and nothing else).
+DeletedFiles DeleteAllDeclarationFiles();
 
 }  // namespace dz

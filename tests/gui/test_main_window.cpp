@@ -373,13 +373,16 @@ TEST_F(MainWindowTest, EmptyFilesWithYesDeletesTheDeclarationFilesOnly) {
     EXPECT_FALSE(folder.exists("Tables/E2123456789.dta"));
     EXPECT_TRUE(folder.exists("Tables/Doys.txt"));
     EXPECT_TRUE(folder.exists("Pro2015.rtf"));
-    EXPECT_EQ(UserDialogs::ShownTexts().size(), 1);  // the question; no message follows
+    EXPECT_EQ(UserDialogs::ShownTexts(),
+              (QStringList{"Να γίνει διαγραφή όλων των αρχείων;  Προσοχή με την επιλογή αυτή διαγράφονται όλες οι δηλώσεις.",
+                           "Διαγράφηκαν 3 αρχεία δηλώσεων από τον φάκελο Tables."}));
 }
 
 TEST_F(MainWindowTest, EmptyFilesWithoutTablesFolderDoesNothing) {
     UserDialogs::ScriptAnswers({true});
     main->acEmptyFiles->trigger();
-    EXPECT_EQ(UserDialogs::ShownTexts().size(), 1);
+    ASSERT_EQ(UserDialogs::ShownTexts().size(), 2);
+    EXPECT_EQ(UserDialogs::ShownTexts()[1], QStringLiteral("Δεν υπήρχε κανένα αρχείο δήλωσης στον φάκελο Tables."));
 }
 
 TEST_F(MainWindowTest, AFailingCommandShowsOneBoxAndTheProgramGoesOn) {

@@ -105,7 +105,9 @@ TEST(DeclarationIndex, DeletingAllRemovesDeclarationFilesOnly) {
     dz::test::TestFolder folder;
     for (const char* name : {"E1123.dta", "E2123.dta", "E1.dta", "XE1.txt", "notes E2.doc", "E1abc.bak", "E3123.dta"})
         folder.writeFile(QStringLiteral("Tables/") + name, "x");
-    EXPECT_TRUE(dz::DeleteAllDeclarationFiles().isEmpty());
+    const dz::DeletedFiles outcome = dz::DeleteAllDeclarationFiles();
+    EXPECT_TRUE(outcome.failed.isEmpty());
+    EXPECT_EQ(outcome.deleted, 3);
     QStringList left = QDir("Tables").entryList(QDir::Files);
     left.sort();
     EXPECT_EQ(left, (QStringList{"E1abc.bak", "E3123.dta", "XE1.txt", "notes E2.doc"}));
