@@ -297,6 +297,9 @@ void TfiEka::btDisplayTheEKAClick() {
     if (results.EmptyDeclaration)
         for (QPushButton* button : viewButtons_) button->setEnabled(false);
     sgEka->showView(kClearanceSection, ClearanceGrid(note_.lines));
+    // The final tax line shows what is left to pay, the amount that one instalment discounts;
+    // the clearance lines, and so the print, keep it empty.
+    if (results.FinalBalance > 0) sgEka->setCellText(kFinalTaxRow, 1, FormatAmount(results.FinalBalance));
     imBack->hide();
 }
 

@@ -232,17 +232,36 @@ TEST_F(ClearanceWindowTest, CodesGrid) {
         << "the 30th odd entry can be seen";
 }
 
-TEST_F(ClearanceWindowTest, OneInstalmentRedisplaysTheClearanceView) {
-    auto w = open(Computed());
-    w->show();
-    const EkaLines lines = w->Note().lines;
-    w->ShowBreakdown(5);
-    QTest::mouseClick(w->cbOneDosi, Qt::LeftButton, {}, QPoint(5, w->cbOneDosi->height() / 2));
-    ASSERT_TRUE(w->cbOneDosi->isChecked());
-    EXPECT_EQ(w->EkaSection(), kClearanceSection);
-    EXPECT_EQ(w->sgEka->cellText(19, 1), "") << "the final tax line has no amount to discount";
-    EXPECT_EQ(w->sgEka->cellText(25, 1), "1.234,56");
-    EXPECT_EQ(w->Note().lines, lines) << "the print keeps the undiscounted amount";
+TEST_F(ClearanceWindowTest, FinalTaxLineHoldsTheAmountToPayAndOneInstalmentTakes98AndAHalfPercent) {
+    struct Case {
+        const char* name;
+        double finalBalance;
+        const char* shown;           // row 19 before ticking
+        const char* oneInstalment;   // row 19 once ticked
+    };
+    const Case cases[] = {
+        {"to pay", 1234.56, "1.234,56", "1.216,04"},
+        {"to pay, a round amount", 1000, "1.000,00", "985,00"},
+        {"refund", -500, "", ""},
+        {"nothing either way", 0, "", ""},
+    };
+    for (const Case& c : cases) {
+        ResultSet r = Computed();
+        r.FinalBalance = c.finalBalance;
+        auto w = open(r);
+        w->show();
+        const EkaLines lines = w->Note().lines;
+        EXPECT_EQ(w->sgEka->cellText(19, 1), c.shown) << c.name;
+        EXPECT_EQ(w->sgEka->cellText(19, 2), "") << c.name << ": the spouse's column stays empty";
+        w->ShowBreakdown(5);
+        QTest::mouseClick(w->cbOneDosi, Qt::LeftButton, {}, QPoint(5, w->cbOneDosi->height() / 2));
+        ASSERT_TRUE(w->cbOneDosi->isChecked()) << c.name;
+        EXPECT_EQ(w->EkaSection(), kClearanceSection) << c.name;
+        EXPECT_EQ(w->sgEka->cellText(19, 1), c.oneInstalment) << c.name;
+        EXPECT_EQ(w->Note().lines, lines) << c.name << ": the print keeps the undiscounted lines";
+        QTest::mouseClick(w->cbOneDosi, Qt::LeftButton, {}, QPoint(5, w->cbOneDosi->height() / 2));
+        EXPECT_EQ(w->sgEka->cellText(19, 1), c.shown) << c.name << ": unticking brings the full amount back";
+    }
 }
 
 // Drawn cells: the colours and the rules come out on the screen, not only in the rule tables.
