@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QUrl>
 
 #include "controls/open_url.h"
 #include "controls/user_dialogs.h"
@@ -12,9 +11,10 @@ namespace dz {
 
 void OpenWrittenPdf(const QString& path, QWidget*) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    if (!OpenUrl(QUrl::fromLocalFile(absolute)))
+    OpenLocalFile(absolute, [absolute] {
         AppDialogs().Inform(QStringLiteral("Το αρχείο %1 δημιουργήθηκε, αλλά δεν βρέθηκε πρόγραμμα για να ανοίξει.")
                                 .arg(QDir::toNativeSeparators(absolute)));
+    });
 }
 
 }  // namespace dz
