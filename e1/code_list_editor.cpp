@@ -125,6 +125,15 @@ void CodeListEditor::SetRows(const std::vector<CodeRow>& rows) {
 
 void CodeListEditor::Clear() { SetRows({}); }
 
+void CodeListEditor::DeleteCurrentRow() {
+    const int row = currentRow();
+    if (row < 0) return;
+    const int column = std::max(0, currentColumn());
+    removeRow(row);
+    if (rowCount() == 0) Clear();
+    else setCurrentCell(std::min(row, rowCount() - 1), column);
+}
+
 bool CodeListEditor::HoldsCode(const QString& code, int exceptRow) const {
     const auto number = ParseInteger(code);
     for (int r = 0; r < rowCount(); ++r) {
@@ -166,10 +175,9 @@ void CodeListEditor::keyPressEvent(QKeyEvent* event) {
         }
         break;
     case Qt::Key_Delete:
-        if (event->modifiers() & Qt::ControlModifier) {  // Ctrl+Delete removes the row
-            const int row = currentRow();
-            if (row >= 0) removeRow(row);
-            if (rowCount() == 0) Clear();
+        // Outside a cell's editor, Delete and Ctrl+Delete remove the row.
+        if (!(event->modifiers() & ~(Qt::ControlModifier | Qt::KeypadModifier))) {
+            DeleteCurrentRow();
             return;
         }
         break;

@@ -21,6 +21,8 @@ public:
 
     // Enter in a cell (with or without an open editor).
     void EnterPressed();
+    // Removes the current row; an emptied list keeps one row to type into.
+    void DeleteCurrentRow();
     // True when another row than `row` holds `code`.
     bool HoldsCode(const QString& code, int exceptRow) const;
 

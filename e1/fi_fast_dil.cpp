@@ -16,6 +16,7 @@
 #include "controls/user_dialogs.h"
 #include "notewindow/fi_eka.h"
 #include "controls/edit_afm.h"
+#include "controls/entry_texts.h"
 #include "e1/code_list_editor.h"
 #include "model/chosen_declaration.h"
 #include "model/declaration_file.h"
@@ -89,6 +90,10 @@ TfiFastDil::TfiFastDil(const PrintOperations& print, QWidget* parent) : QDialog(
     btSave = new QPushButton(QStringLiteral("Αποθήκευση"), this);
     btEka = new QPushButton(QStringLiteral("Εκκαθάριση Φόρου"), this);
     btClose = new QPushButton(QStringLiteral("Έξοδος"), this);
+    btDeleteRow = new QPushButton(QStringLiteral("Διαγραφή γραμμής"), this);
+    btDeleteRow->setObjectName(QStringLiteral("btDeleteRow"));
+    btDeleteRow->setToolTip(QStringLiteral("Διαγράφει τη γραμμή κωδικού που είναι επιλεγμένη (Delete)"));
+    btDeleteRow->setAutoDefault(false);
     btOpen->setObjectName(QStringLiteral("btOpen"));
     btSave->setObjectName(QStringLiteral("btSave"));
     btEka->setObjectName(QStringLiteral("btEka"));
@@ -98,18 +103,47 @@ TfiFastDil::TfiFastDil(const PrintOperations& print, QWidget* parent) : QDialog(
     buttons->addWidget(btOpen);
     buttons->addWidget(btSave);
     buttons->addWidget(btEka);
+    buttons->addWidget(btDeleteRow);
     buttons->addStretch();
     buttons->addWidget(btClose);
+
+    // The same saved file gives a different final amount here than in the E1 window when it
+    // has cars, boats or other luxury items; say why before anyone compares the two.
+    auto* noLuxury = new QLabel(QStringLiteral("Η εκκαθάριση της σύντομης δήλωσης δεν περιλαμβάνει τον φόρο πολυτελούς "
+                                               "διαβίωσης (αυτοκίνητα, σκάφη, πισίνες κ.λπ.)· τον υπολογίζει η δήλωση Ε1."),
+                                this);
+    noLuxury->setObjectName(QStringLiteral("lbNoLuxuryTax"));
+    noLuxury->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(personal);
     layout->addLayout(middle, 1);
+    layout->addWidget(noLuxury);
     layout->addLayout(buttons);
 
     connect(btOpen, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { OpenClick(); }); });
     connect(btSave, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { SaveClick(); }); });
     connect(btEka, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { EkaClick(); }); });
     connect(btClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btDeleteRow, &QPushButton::clicked, this, [this] {
+        veCodes->DeleteCurrentRow();
+        veCodes->setFocus();
+    });
+    kept_ = TypedNow();
+}
+
+TfiFastDil::Typed TfiFastDil::TypedNow() const {
+    Typed typed{edAFM->text(), edBigName->text(), cbMarried->isChecked(), TickedCodes(), {}};
+    for (const CodeRow& row : veCodes->Rows())
+        if (!row.code.isEmpty() || !row.amount.isEmpty()) typed.rows.push_back(row);
+    return typed;
+}
+
+bool TfiFastDil::Modified() const { return TypedNow() != kept_; }
+
+void TfiFastDil::reject() {
+    if (Modified() && !AppDialogs().AskBeforeDestroying(entry::kEscapeQuestion)) return;
+    QDialog::reject();
 }
 
 QCheckBox* TfiFastDil::box(int code) const {
@@ -149,6 +183,7 @@ void TfiFastDil::OpenDeclaration(const QString& afm) {
     edAFM->setText(declaration_.Afm.ToString());
     for (int code : view.ticked) boxes_[code]->setChecked(true);
     veCodes->SetRows(view.rows);
+    kept_ = TypedNow();
 }
 
 void TfiFastDil::SaveClick() {
@@ -158,8 +193,10 @@ void TfiFastDil::SaveClick() {
     EncodeE1Over(declaration_, image.data());
     if (WriteDeclarationImage(DeclarationKind::E1, declaration_.Afm.ToString(),
                               QByteArray(reinterpret_cast<const char*>(image.data()), image.size()),
-                              AppDialogs()) == SaveOutcome::Written)
+                              AppDialogs()) == SaveOutcome::Written) {
         base_ = image;
+        kept_ = TypedNow();
+    }
 }
 
 void TfiFastDil::EkaClick() {

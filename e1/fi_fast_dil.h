@@ -2,6 +2,8 @@
 #pragma once
 #include <QDialog>
 #include <map>
+#include <set>
+#include <vector>
 
 #include "controls/print_operations.h"
 #include "declaration/short_declaration.h"
@@ -37,10 +39,26 @@ public:
     QLineEdit* surnameField() const { return edBigName; }
     QCheckBox* marriedBox() const { return cbMarried; }
 
+    // Whether what the window shows differs from what was opened, saved or started with.
+    bool Modified() const;
+
+    // Escape, "Έξοδος" and closing: typed changes are given up only after a question.
+    void reject() override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What the user has typed, as the save would take it.
+    struct Typed {
+        QString afm;
+        QString surname;
+        bool married = false;
+        std::set<int> ticked;
+        std::vector<CodeRow> rows;  // without empty rows
+        friend bool operator==(const Typed&, const Typed&) = default;
+    };
+    Typed TypedNow() const;
     std::set<int> TickedCodes() const;
 
     PrintOperations print_;
@@ -55,6 +73,8 @@ private:
     QPushButton* btSave;
     QPushButton* btEka;
     QPushButton* btClose;
+    QPushButton* btDeleteRow;
+    Typed kept_;  // as opened, saved or started
 };
 
 }  // namespace dz

@@ -2,7 +2,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <functional>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -11,6 +13,7 @@
 #include "controls/user_dialogs.h"
 #include "notewindow/fi_eka.h"
 #include "controls/edit_afm.h"
+#include "controls/entry_texts.h"
 #include "e1/code_list_editor.h"
 #include "e1/fi_fast_dil.h"
 #include "gui_helpers.h"
@@ -154,6 +157,90 @@ TEST_F(ShortDeclarationWindowTest, BadRowsStopTheComputeWithOneMessage) {
     QTest::mouseClick(w.findChild<QWidget*>("btEka"), Qt::LeftButton);
     ASSERT_EQ(UserDialogs::ShownTexts().size(), 1);
     EXPECT_EQ(UserDialogs::ShownTexts().first(), QStringLiteral("'1-2' is not a valid integer value"));
+}
+
+TEST_F(ShortDeclarationWindowTest, LeavingWithTypedChangesAsksFirstAndNoKeepsThem) {
+    SaveE1("123456783");
+    enum class Leave { Escape, ExitButton, CloseWindow };
+    struct Case {
+        const char* name;
+        bool open;         // opened from the file first
+        bool typeARow;
+        bool save;         // saved after typing
+        Leave how;
+        QList<bool> answers;
+        bool asked;
+        bool closed;
+    };
+    const Case cases[] = {
+        {"nothing typed, Escape", false, false, false, Leave::Escape, {}, false, true},
+        {"opened, nothing changed, Exit", true, false, false, Leave::ExitButton, {}, false, true},
+        {"typed, Escape, No", false, true, false, Leave::Escape, {false}, true, false},
+        {"typed, Exit, No", true, true, false, Leave::ExitButton, {false}, true, false},
+        {"typed, window closed, No", false, true, false, Leave::CloseWindow, {false}, true, false},
+        {"typed, Escape, Yes", false, true, false, Leave::Escape, {true}, true, true},
+        {"typed and saved, Escape", true, true, true, Leave::Escape, {true}, false, true},
+    };
+    for (const Case& c : cases) {
+        UserDialogs::StopScript();
+        UserDialogs::ClearShownTexts();
+        TfiFastDil w;
+        w.show();
+        QApplication::setActiveWindow(&w);
+        if (c.open) w.OpenDeclaration(QStringLiteral("123456783"));
+        if (c.typeARow) w.codes()->SetRows({{"303", "100"}});
+        UserDialogs::ScriptAnswers({true});  // the save's overwrite question
+        if (c.save) w.SaveClick();
+        UserDialogs::StopScript();
+        UserDialogs::ClearShownTexts();
+        UserDialogs::ScriptAnswers(c.answers);
+        switch (c.how) {
+        case Leave::Escape: QTest::keyClick(w.codes(), Qt::Key_Escape); break;
+        case Leave::ExitButton: QTest::mouseClick(w.findChild<QWidget*>("btClose"), Qt::LeftButton); break;
+        case Leave::CloseWindow: w.close(); break;
+        }
+        EXPECT_EQ(!UserDialogs::ShownTexts().isEmpty(), c.asked) << c.name;
+        if (c.asked) {
+            EXPECT_EQ(UserDialogs::ShownTexts().first(), entry::kEscapeQuestion) << c.name;
+        }
+        EXPECT_EQ(w.isVisible(), !c.closed) << c.name;
+        if (!c.closed) {
+            EXPECT_EQ(w.codes()->Rows().front(), (CodeRow{"303", "100"})) << c.name;
+        }
+    }
+}
+
+TEST_F(ShortDeclarationWindowTest, TheSelectedRowIsDeletedByKeyOrButton) {
+    struct Case {
+        const char* name;
+        std::function<void(TfiFastDil&)> remove;
+    };
+    const Case cases[] = {
+        {"Delete", [](TfiFastDil& w) { QTest::keyClick(w.codes(), Qt::Key_Delete); }},
+        {"Ctrl+Delete", [](TfiFastDil& w) { QTest::keyClick(w.codes(), Qt::Key_Delete, Qt::ControlModifier); }},
+        {"the button", [](TfiFastDil& w) { QTest::mouseClick(w.findChild<QWidget*>("btDeleteRow"), Qt::LeftButton); }},
+    };
+    for (const Case& c : cases) {
+        TfiFastDil w;
+        w.show();
+        w.codes()->SetRows({{"049", "1"}, {"301", "2"}, {"303", "3"}});
+        w.codes()->setCurrentCell(1, 1);
+        c.remove(w);
+        EXPECT_EQ(w.codes()->Rows(), (std::vector<CodeRow>{{"049", "1"}, {"303", "3"}})) << c.name;
+        EXPECT_EQ(w.codes()->currentRow(), 1) << c.name << ": the row below becomes the selected one";
+        w.codes()->SetRows({{"049", "1"}});
+        c.remove(w);
+        EXPECT_EQ(w.codes()->Rows(), (std::vector<CodeRow>{{"", ""}})) << c.name << ": one empty row is left to type into";
+    }
+}
+
+TEST_F(ShortDeclarationWindowTest, SaysThatItsComputationLeavesOutTheLuxuryTax) {
+    TfiFastDil w;
+    w.show();
+    auto* note = w.findChild<QLabel*>("lbNoLuxuryTax");
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_TRUE(note->text().contains(QStringLiteral("φόρο πολυτελούς διαβίωσης")));
 }
 
 }  // namespace
