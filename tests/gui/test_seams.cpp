@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QFile>
 #include <gtest/gtest.h>
 
 #include "controls/clickable_picture.h"
@@ -87,6 +89,36 @@ TEST(UserDialogs, RealEscapeAnswersNo) {
     UserDialogs::ClearShownTexts();
 }
 
+TEST(UserDialogs, EnterAndEscapeNeverDestroyWithoutADeliberateYes) {
+    UserDialogs::StopScript();
+    struct Case {
+        const char* name;
+        bool destructive;
+        Qt::Key key;
+        bool expected;
+    };
+    const Case cases[] = {
+        {"a plain question, Enter", false, Qt::Key_Return, true},
+        {"a plain question, Escape", false, Qt::Key_Escape, false},
+        {"a destroying question, Enter", true, Qt::Key_Return, false},
+        {"a destroying question, keypad Enter", true, Qt::Key_Enter, false},
+        {"a destroying question, Escape", true, Qt::Key_Escape, false},
+    };
+    for (const Case& c : cases) {
+        QString defaultButton;
+        test::WhenModal([&defaultButton, key = c.key](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal); box && box->defaultButton())
+                defaultButton = box->defaultButton()->text();
+            QTest::keyClick(modal, key);
+        });
+        const QString question = QStringLiteral("Ερώτηση;");
+        const bool answer = c.destructive ? AppDialogs().AskBeforeDestroying(question) : AppDialogs().AskYesNo(question);
+        EXPECT_EQ(answer, c.expected) << c.name;
+        EXPECT_EQ(defaultButton, c.destructive ? QStringLiteral("Όχι") : QStringLiteral("Ναι")) << c.name;
+    }
+    UserDialogs::ClearShownTexts();
+}
+
 TEST(UserDialogs, RealNoticeAndErrorHaveAnOkButton) {
     UserDialogs::StopScript();
     QStringList buttons;
@@ -128,6 +160,37 @@ TEST(OpenUrl, TheRecorderCatchesWebAndFileAddresses) {
     ASSERT_EQ(recorder.urls().size(), 2);
     EXPECT_EQ(recorder.urls()[0], QUrl(QStringLiteral("http://www.example.gr/a")));
     EXPECT_EQ(recorder.urls()[1].toLocalFile(), QStringLiteral("/tmp/DilosiE1.Pdf"));
+}
+
+TEST(OpenUrl, AViewerThatFindsNoApplicationIsReported) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    auto script = [&dir](const char* name, const char* body) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("#!/bin/sh\n") + body + "\n");
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return path;
+    };
+    struct Case {
+        const char* name;
+        QString opener;
+        bool reported;
+    };
+    const Case cases[] = {
+        {"a viewer opened the file", script("opens", "exit 0"), false},
+        {"no application for the file", script("finds-nothing", "exit 3"), true},
+        {"no opener at all", dir.filePath(QStringLiteral("missing")), true},
+    };
+    for (const Case& c : cases) {
+        int reports = 0;
+        StartViewer(c.opener, QStringLiteral("/tmp/ΔήλωσηE1.Pdf"), [&reports] { ++reports; });
+        // The opener's end is seen only through the event loop.
+        (void)QTest::qWaitFor([&] { return reports > 0; }, 1500);
+        EXPECT_EQ(reports, c.reported ? 1 : 0) << c.name;
+    }
 }
 
 TEST(AboutBox, ShowsTitleAndOpensTheSites) {
