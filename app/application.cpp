@@ -10,7 +10,6 @@ const QString Application::kTitle = QStringLiteral("DOVAZEZ 2015");
 
 void PrepareApplication(QApplication& app) {
     app.setApplicationName(Application::kTitle);
-    app.setApplicationDisplayName(Application::kTitle);
     app.setApplicationVersion(QStringLiteral("4.00"));
     InstallGreekQtTexts(app);
 }

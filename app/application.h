@@ -4,7 +4,9 @@
 
 namespace dz {
 
-// Names the program ("DOVAZEZ 2015", version "4.00") and installs Qt's texts in Greek.
+// Names the program ("DOVAZEZ 2015", version "4.00") and installs Qt's texts in Greek. The name
+// is deliberately not made the display name: on X11 Qt appends a display name to every window
+// title, and each window carries its whole title itself ("DOVAZEZ 2015 (VER 4.00)").
 void PrepareApplication(QApplication& app);
 
 // The application-wide error handler: an error that escapes any event handler

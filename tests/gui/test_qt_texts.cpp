@@ -1,4 +1,4 @@
-// Qt's own texts in Greek.
+// Qt's own texts in Greek, and window titles without an appended application name.
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -18,9 +18,12 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTreeView>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include "app/application.h"
+#include "app/fi_main.h"
+#include "app/fi_pro.h"
 
 namespace dz {
 namespace {
@@ -229,6 +232,27 @@ TEST_F(QtTexts, TextsShownOnlyNowAndThenAreGreek) {
         EXPECT_EQ(source.contains(u"%1"), text.contains(u"%1")) << name;
         EXPECT_EQ(source.count(u'\n'), text.count(u'\n')) << name;
     }
+}
+
+// Qt appends a set application display name to every window title on X11, so it must stay unset:
+// then the display name follows the application name and titles show as the windows set them.
+TEST_F(QtTexts, WindowTitlesCarryNoApplicationSuffix) {
+    EXPECT_EQ(QCoreApplication::applicationName().toStdString(), "DOVAZEZ 2015");
+    QCoreApplication::setApplicationName(QStringLiteral("probe"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName().toStdString(), "probe")
+        << "a display name is set and would be appended";
+    QCoreApplication::setApplicationName(Application::kTitle);
+
+    TfiMain main;
+    main.setShellWindows({});
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    EXPECT_EQ(main.windowHandle()->title().toStdString(), "DOVAZEZ 2015 (VER 4.00)");
+
+    TfiPro information;
+    information.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&information));
+    EXPECT_EQ(information.windowHandle()->title().toStdString(), "DOVAZEZ 2015");
 }
 
 }  // namespace
