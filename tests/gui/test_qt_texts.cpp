@@ -5,7 +5,6 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
