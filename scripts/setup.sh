@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake qt6-base-dev libgl-dev libjpeg-dev libgtest-dev googletest
           libbenchmark-dev fonts-liberation xdg-utils xvfb xauth desktop-file-utils poppler-utils
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev qt6-l10n-tools)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
