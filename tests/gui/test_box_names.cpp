@@ -102,6 +102,35 @@ TEST_F(E1Names, ACarOf40000ccIsRefusedWhenItsFieldIsLeft) {
     EXPECT_EQ(QApplication::focusWidget(), cc);
 }
 
+// Whichever key leaves the field, the box that refused its text keeps the focus.
+TEST_F(E1Names, TheFocusComesBackAfterTheBoxThatLeavingCaused) {
+    const struct {
+        const char* name;
+        Qt::Key key;
+        const char* field;
+        const char* keys;
+        const char16_t* message;
+    } cases[] = {
+        {"Enter on an amount", Qt::Key_Return, "edP301", "1-2", u"Το «1-2» δεν είναι έγκυρο ποσό (κωδικός 301)."},
+        {"Tab on an amount", Qt::Key_Tab, "edP302", "5-", u"Το «5-» δεν είναι έγκυρο ποσό (κωδικός 302)."},
+        {"Enter on months", Qt::Key_Enter, "edCarMonths3", "300",
+         u"Το «300» είναι εκτός ορίων: δεκτές τιμές από 0 έως 255 («Μήνες κατοχής» του αυτοκινήτου 3)."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedDialogs dialogs;
+        QLineEdit* field = edit(QLatin1String(c.field));
+        Type(QLatin1String(c.field), QLatin1String(c.keys));
+        ASSERT_EQ(QApplication::focusWidget(), field);
+        EXPECT_EQ(field->text(), QLatin1String(c.keys)) << "every key went into the field";
+        EXPECT_TRUE(UserDialogs::ShownTexts().isEmpty());
+        QTest::keyClick(field, c.key);
+        EXPECT_EQ(UserDialogs::ShownTexts(), QStringList{QString::fromUtf16(c.message)});
+        EXPECT_EQ(QApplication::focusWidget(), field);
+        field->clear();
+    }
+}
+
 TEST_F(E2Names, ATenantOutsideTheCodePageIsNamedByItsBox) {
     ScriptedDialogs dialogs;
     window->ControlAs<QLineEdit>(QStringLiteral("edAFM"))->setText(QStringLiteral("123456783"));
