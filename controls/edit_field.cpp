@@ -4,6 +4,8 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
+#include "controls/user_dialogs.h"
+
 namespace dz {
 namespace {
 
@@ -68,12 +70,11 @@ void EditField::focusOutEvent(QFocusEvent* event) {
     Left();
 }
 
-QString InvalidIntegerText(const QString& text) {
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
-}
-
-QString InvalidFloatText(const QString& text) {
-    return QStringLiteral("'%1' is not a valid floating point value").arg(text);
+void EditField::Refuse(const QString& message) {
+    AppDialogs().ShowError(message);
+    if (!isVisible()) return;  // the window is closing
+    // The focus has already gone to the next control; it comes back to what must be mended.
+    setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace dz

@@ -25,12 +25,19 @@ namespace dz {
 // Entering and leaving: `Entered()` and `Left()` run when the field becomes, and stops being,
 // the window's focused control. A window losing activation (a message box or another program
 // in front) or a pop-up menu opening is not leaving the field; a field that first receives
-// the focus through the window's activation (the next field, after an error box that leaving
-// the previous one showed) is entered then.
+// the focus through the window's activation (the field itself, when the error box that
+// leaving it showed sent the focus back) is entered then.
+//
+// A field is named in its messages by its accessible name, the box's label that the window
+// gives it where it places it ("κωδικός 301").
 class EditField : public QLineEdit {
     Q_OBJECT
 public:
     explicit EditField(QWidget* parent = nullptr);
+
+    // Why the text cannot be taken as it stands ("Το «1-2» δεν είναι έγκυρος ακέραιος αριθμός
+    // (κωδικός 301)."); empty when it can. A save asks before it takes `Value`.
+    virtual QString Refusal() const { return {}; }
 
 signals:
     void changed();                     // OnChange: after the field has taken the new text
@@ -47,6 +54,9 @@ protected:
     virtual void Entered() {}
     virtual void Left();  // default: raise OnExit
 
+    // Leaving refused: the error box with `message`, and the focus back in the field.
+    void Refuse(const QString& message);
+
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -54,9 +64,5 @@ protected:
 private:
     bool entered_ = false;  // between Entered() and Left()
 };
-
-// The texts that report a conversion error.
-QString InvalidIntegerText(const QString& text);  // "'1-2' is not a valid integer value"
-QString InvalidFloatText(const QString& text);    // "'-' is not a valid floating point value"
 
 }  // namespace dz

@@ -8,11 +8,14 @@ namespace dz {
 // change (thousands separators removed; 0 for empty or a lone "-"); entering the field removes
 // the thousands separators and selects the whole text; leaving it shows the amount text of
 // what was typed while `Value` keeps the unrounded number (12,345 shows 12,35, Value 12.345),
-// then raises `exited()`. A text that does not read is reported as "'…' is not a valid
-// floating point value" through the error box: the text stays, `Value` keeps its previous
-// value, and neither `changed()` (on a change) nor `exited()` (on leaving) is raised.
+// then raises `exited()`. A text that does not read is never reported while typing: `Value`
+// keeps its last good value and `changed()` is not raised. Leaving the field with it shows
+// the error box "Το «…» δεν είναι έγκυρο ποσό (box label)."; the text stays, the focus stays
+// in the field and `exited()` is not raised.
 // Typing lets through Backspace, "-", the digits and one decimal comma; the full stop (the
-// thousands separator) cannot be typed.
+// thousands separator) cannot be typed, nor a digit beyond what the amount text holds
+// (kAmountWholeDigits whole digits, kAmountDigits in all), so every amount typed reads back
+// as typed; a pasted text beyond that is refused when the field is left.
 class TEditReal : public EditField {
     Q_OBJECT
 public:
@@ -27,6 +30,8 @@ public:
     // (the default) or Qt::AlignHCenter; takes effect at once.
     Qt::Alignment Alignment() const { return alignment() & Qt::AlignHorizontal_Mask; }
     void SetAlignment(Qt::Alignment horizontal);
+
+    QString Refusal() const override;
 
 protected:
     bool AcceptsCharacter(QChar typed) const override;

@@ -160,4 +160,13 @@ std::optional<IntegerRange> RangeOf(const NumberRef& ref) {
     return std::nullopt;
 }
 
+std::optional<IntegerRange> RangeOfControl(const QString& control) {
+    for (const NumberBinding& b : NumberBindings()) {
+        if (b.control != control) continue;
+        E1Declaration d;  // only the type of the field it addresses counts
+        return RangeOf(b.field(d));
+    }
+    return std::nullopt;
+}
+
 }  // namespace dz

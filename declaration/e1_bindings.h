@@ -55,5 +55,8 @@ struct IntegerRange {
     int64_t max;
 };
 std::optional<IntegerRange> RangeOf(const NumberRef& ref);
+// The range the save takes for the whole-number field shown by `control`, so that the field
+// refuses what the save would; empty for an amount or a control without a number field.
+std::optional<IntegerRange> RangeOfControl(const QString& control);
 
 }  // namespace dz

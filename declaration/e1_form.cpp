@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "declaration/e1_bindings.h"
+#include "forms/form_page.h"
 #include "model/amount_text.h"
 #include "model/e1_codes.h"
 #include "model/text1253.h"
@@ -44,12 +45,7 @@ template <typename T>
 void StoreInteger(T* target, double number, const QString& box, const IntegerRange& range) {
     const int value = static_cast<int>(number);
     if (value < range.min || value > range.max)
-        throw BoxError(QStringLiteral("Η τιμή %1 του πεδίου %2 είναι εκτός ορίων (%3 έως %4).")
-                           .arg(value)
-                           .arg(box)
-                           .arg(range.min)
-                           .arg(range.max),
-                       box);
+        throw BoxError(OutOfRangeText(QString::number(value), range.min, range.max, forms::BoxLabel(box)), box);
     *target = static_cast<T>(value);
 }
 
@@ -120,7 +116,11 @@ bool GatherForm(const E1Form& source, E1Declaration& declaration) {
     d.RegistrationNo = form.registrationNo;
     for (const TextBinding& b : TextBindings()) {
         const TextRef ref = b.field(d);
-        AssignText(ref.data, *ref.size, ref.maxSize, form.Text(b.control), b.capacity, b.control);
+        try {
+            AssignText(ref.data, *ref.size, ref.maxSize, form.Text(b.control), b.capacity, forms::BoxLabel(b.control));
+        } catch (const DataError& e) {
+            throw BoxError(e.message(), b.control);  // the window shows the box that holds it
+        }
     }
     for (const NumberBinding& b : NumberBindings()) {
         const NumberRef ref = b.field(d);

@@ -30,20 +30,26 @@ std::vector<ShortDeclarationBox> BuildBoxes() {
     return boxes;
 }
 
-int ReadCode(const QString& text, int low, int high) {
+// `row` counts from 0.
+int ReadCode(const QString& text, int row) {
     const auto code = ParseInteger(text);
-    if (!code || *code < low || *code > high)
-        throw DataError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    if (!code) throw DataError(NotAnIntegerText(text, CodeRowCellLabel(row + 1, false)));
+    if (*code < INT16_MIN || *code > INT16_MAX)
+        throw DataError(OutOfRangeText(text, INT16_MIN, INT16_MAX, CodeRowCellLabel(row + 1, false)));
     return *code;
 }
 
-double ReadAmount(const QString& text) {
+double ReadAmount(const QString& text, int row) {
     const auto value = ParseDecimal(StripThousands(text));
-    if (!value) throw DataError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    if (!value) throw DataError(NotAnAmountText(text, CodeRowCellLabel(row + 1, true)));
     return *value;
 }
 
 }  // namespace
+
+QString CodeRowCellLabel(int row, bool amount) {
+    return QStringLiteral("γραμμή %1, στήλη «%2»").arg(row).arg(amount ? QStringLiteral("Ποσό") : QStringLiteral("Κωδικός"));
+}
 
 const std::vector<ShortDeclarationBox>& ShortDeclarationBoxes() {
     static const std::vector<ShortDeclarationBox> boxes = BuildBoxes();
@@ -75,9 +81,10 @@ void GatherShortDeclaration(const QString& afm, const QString& surname, bool mar
     std::vector<E1Declaration::CodeEntry> entries;
     for (const ShortDeclarationBox& box : ShortDeclarationBoxes())
         if (ticked.count(box.code)) entries.push_back({static_cast<int16_t>(box.code), 1.0});
-    for (const CodeRow& row : rows) {
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const CodeRow& row = rows[r];
         if (row.code.isEmpty() || row.amount.isEmpty()) continue;
-        entries.push_back({static_cast<int16_t>(ReadCode(row.code, INT16_MIN, INT16_MAX)), ReadAmount(row.amount)});
+        entries.push_back({static_cast<int16_t>(ReadCode(row.code, r)), ReadAmount(row.amount, r)});
     }
     if (entries.size() > static_cast<size_t>(kE1CodeEntries))
         throw DataError(QStringLiteral("Η δήλωση έχει %1 κωδικούς· το αρχείο χωράει έως %2. Δεν αποθηκεύτηκε τίποτα.")
@@ -86,8 +93,8 @@ void GatherShortDeclaration(const QString& afm, const QString& surname, bool mar
     // Both texts checked before the record changes.
     FixedText<40> newSurname;
     FixedText<12> newAfm;
-    AssignCut(newSurname, surname, QStringLiteral("ΕΠΩΝΥΜΟ"));
-    AssignCut(newAfm, afm, QStringLiteral("Α.Φ.Μ."));
+    AssignCut(newSurname, surname, QStringLiteral("«ΕΠΩΝΥΜΟ»"));
+    AssignCut(newAfm, afm, QStringLiteral("«Α.Φ.Μ.»"));
     d.Surname = newSurname;
     d.Afm = newAfm;
     d.Married = married;
@@ -97,15 +104,16 @@ void GatherShortDeclaration(const QString& afm, const QString& surname, bool mar
 
 void FillCodeTableFromShort(std::vector<CodeRow>& rows, const std::set<int>& ticked, CodeTable& codes) {
     codes.Clear();
-    for (CodeRow& row : rows) {
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        CodeRow& row = rows[r];
         if (row.code.isEmpty()) continue;
         const auto code = ParseInteger(row.code);
-        if (!code) throw DataError(QStringLiteral("'%1' is not a valid integer value").arg(row.code));
+        if (!code) throw DataError(NotAnIntegerText(row.code, CodeRowCellLabel(r + 1, false)));
         const QString amount = StripThousands(row.amount);
         if (amount.isEmpty()) continue;
         if (!CodeTable::IsCode(*code))
             throw DataError(QStringLiteral("Ο κωδικός %1 δεν υπάρχει: οι κωδικοί είναι από 0 έως 1000.").arg(row.code));
-        codes.SetValue(*code, ReadAmount(amount));
+        codes.SetValue(*code, ReadAmount(amount, r));
         if (std::find(std::begin(kCappedCodes), std::end(kCappedCodes), *code) != std::end(kCappedCodes) &&
             codes.Value(*code) > kCappedCodeCeiling) {
             codes.SetValue(*code, kCappedCodeCeiling);

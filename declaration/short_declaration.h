@@ -30,6 +30,9 @@ struct CodeRow {
     friend bool operator==(const CodeRow&, const CodeRow&) = default;
 };
 
+// How a message names a cell of the list: "γραμμή 3, στήλη «Κωδικός»" (rows counted from 1).
+QString CodeRowCellLabel(int row, bool amount);
+
 // What the window shows of a declaration.
 struct ShortDeclarationView {
     std::vector<CodeRow> rows;
@@ -44,7 +47,7 @@ ShortDeclarationView ShowShortDeclaration(E1Declaration& declaration);
 // Save: surname, tax number and married flag, then the code list from the ticked boxes (in
 // control order, value 1) and the rows with both a code and an amount. A code that is not a
 // whole number of 16 bits, an amount that is not a number, or more than 150 entries is a
-// DataError, raised before the record changes.
+// DataError naming the row and column, raised before the record changes.
 void GatherShortDeclaration(const QString& afm, const QString& surname, bool married, const std::set<int>& ticked,
                             const std::vector<CodeRow>& rows, E1Declaration& declaration);
 

@@ -13,6 +13,7 @@
 #include "controls/edit_afm.h"
 #include "controls/edit_int.h"
 #include "controls/edit_real.h"
+#include "declaration/e1_bindings.h"
 #include "e1/fi_e1.h"
 #include "render/page_pictures.h"
 
@@ -144,7 +145,12 @@ QWidget* TfiE1::MakeControl(const FormBox& box, QWidget* parent) {
     }
     }
     control->setObjectName(box.name);
+    // Screen readers and the field's own messages name the box as the form shows it.
+    control->setAccessibleName(box.label.isEmpty() ? forms::BoxLabel(box.name) : box.label);
     if (!box.hint.isEmpty()) control->setToolTip(box.hint);
+    // A whole number is refused on leaving when the save could not keep it.
+    if (const auto range = RangeOfControl(box.name); range && box.kind == FieldKind::Whole)
+        static_cast<TEditInt*>(control)->SetRange(range->min, range->max);
     if (edit) {
         edit->setFrame(false);
         edit->setTextMargins(2, 0, 2, 0);

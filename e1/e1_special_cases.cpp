@@ -85,6 +85,10 @@ void TfiE1::BuildSpecialCases() {
                 box.name = QLatin1String(name);
                 box.kind = q.kind;
                 box.code = CodeOfName(box.name);
+                box.label = box.code ? forms::CodeLabel(box.code)
+                                     : QStringLiteral("«%1» %2").arg(QString::fromUtf16(q.label).trimmed(),
+                                                                     col == 1 ? QStringLiteral("(Υπόχρεος)")
+                                                                              : QStringLiteral("(Σύζυγος)"));
                 QWidget* control = MakeControl(box, frame);
                 if (q.kind == FieldKind::Whole) control->setFixedWidth(80);
                 grid->addWidget(control, row, col++, Qt::AlignCenter);

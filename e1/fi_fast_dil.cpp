@@ -18,6 +18,7 @@
 #include "controls/edit_afm.h"
 #include "controls/entry_texts.h"
 #include "e1/code_list_editor.h"
+#include "forms/form_page.h"
 #include "model/chosen_declaration.h"
 #include "model/declaration_file.h"
 #include "tax/clearance.h"
@@ -47,6 +48,9 @@ TfiFastDil::TfiFastDil(const PrintOperations& print, QWidget* parent) : QDialog(
     edBigName->installEventFilter(this);
     cbMarried = new QCheckBox(QStringLiteral("Έγγαμος"), this);
     cbMarried->setObjectName(QStringLiteral("cbMarried"));
+    edAFM->setAccessibleName(QStringLiteral("«Α.Φ.Μ.»"));
+    edBigName->setAccessibleName(QStringLiteral("«ΕΠΩΝΥΜΟ»"));
+    cbMarried->setAccessibleName(QStringLiteral("«Έγγαμος»"));
     auto* personal = new QHBoxLayout;
     personal->addWidget(new QLabel(QStringLiteral("Α.Φ.Μ."), this));
     personal->addWidget(edAFM);
@@ -55,6 +59,7 @@ TfiFastDil::TfiFastDil(const PrintOperations& print, QWidget* parent) : QDialog(
     personal->addWidget(cbMarried);
 
     veCodes = new CodeListEditor(this);
+    veCodes->setAccessibleName(QStringLiteral("Κωδικοί και ποσά"));
 
     // The yes/no boxes, laid out from the same table that the save and compute rules read.
     auto* firstPage = new QGroupBox(QStringLiteral("Κωδικοί πρώτης σελίδας"), this);
@@ -71,6 +76,7 @@ TfiFastDil::TfiFastDil(const PrintOperations& print, QWidget* parent) : QDialog(
         QWidget* group = b.group == 0 ? firstPage : residences;
         auto* box = new QCheckBox(QStringLiteral("NAI"), group);
         box->setObjectName(QStringLiteral("cbP") + ThreeDigits(b.code));
+        box->setAccessibleName(forms::CodeLabel(b.code));
         auto* label = new QLabel(ThreeDigits(b.code), group);
         QGridLayout* grid = b.group == 0 ? firstGrid : residenceGrid;
         const int column = b.group == 0 ? 2 * b.column : 1 + 2 * b.column;

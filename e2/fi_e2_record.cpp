@@ -10,6 +10,7 @@
 #include "e2/fi_e2.h"
 #include "e2/fi_e2_names.h"
 #include "model/e2_layout.h"
+#include "model/errors.h"
 
 namespace dz {
 namespace {
@@ -86,7 +87,6 @@ protected:
         }
         return nullptr;
     }
-    const QString& BoundName() const { return name_; }
 
 private:
     const TfiE2& window_;
@@ -125,7 +125,7 @@ public:
     void Flags(const char*, int, std::array<uint8_t, N>&) {}
     template <int N>
     void Text(const char* field, int, FixedText<N>& text) {
-        if (auto* edit = Bound<QLineEdit>(field)) AssignCut(text, edit->text(), BoundName());
+        if (auto* edit = Bound<QLineEdit>(field)) AssignCut(text, edit->text(), edit->accessibleName());
     }
     void Real(const char* field, int, double& value) {
         if (auto* edit = Bound<TEditReal>(field)) value = edit->Value();
@@ -166,6 +166,13 @@ void TfiE2::ShowRecord() {
 }
 
 void TfiE2::CollectRecord() {
+    // A number field left with a text it refused is not taken as its last good value.
+    for (QLineEdit* field : fields_)
+        if (auto* edit = qobject_cast<EditField*>(field))
+            if (const QString refusal = edit->Refusal(); !refusal.isEmpty()) {
+                edit->setFocus(Qt::OtherFocusReason);
+                throw DataError(refusal);
+            }
     E2Record collected{};
     collected.Tag = Record().Tag;
     CollectVisitor collect(*this);

@@ -153,6 +153,7 @@ QWidget* TfiE2::MakeControl(const FormBox& box, QWidget* canvas) {
         control = edit;
     }
     control->setObjectName(box.name);
+    control->setAccessibleName(box.label);  // how screen readers and the field's messages name it
     controls_.insert(box.name, control);
     return control;
 }

@@ -32,7 +32,7 @@ FormPage BuildE1Page1() {
 
     p.Title(u"ΠΙΝΑΚΑΣ 1. ΣΤΟΙΧΕΙΑ ΦΟΡΟΛΟΓΟΥΜΕΝΟΥ (ΜΕ ΚΕΦΑΛΑΙΑ)");
     constexpr int kPerson = 64;
-    p.SideBand(u"ΤΟΥ ΥΠΟΧΡΕΟΥ", 3 * kPerson);
+    p.SideBand(u"ΤΟΥ ΥΠΟΧΡΕΟΥ", 3 * kPerson, u"του υπόχρεου");
     p.FieldRow({{.caption = u"ΕΠΩΝΥΜΟ (ΟΠΩΣ ΣΤΗΝ ΤΑΥΤΟΤΗΤΑ)", .name = "edBigName", .weight = 6, .maxLength = 40},
                 {.caption = u"ΟΝΟΜΑ", .name = "edName", .weight = 5, .maxLength = 40},
                 {.caption = u"ΟΝ. ΠΑΤΕΡΑ", .name = "edFatherName", .weight = 4, .maxLength = 15},
@@ -42,15 +42,17 @@ FormPage BuildE1Page1() {
                  .maxLength = 12},
                 {.caption = u"ΔΙΕΥΘΥΝΣΗ ΕΠΑΓΓΕΛΜΑΤΟΣ (ΟΔΟΣ-ΑΡΙΘΜΟΣ-ΤΑΧ.ΚΩΔ.-ΣΥΝΟΙΚΙΑ-ΠΟΛΗ Ή ΧΩΡΙΟ)",
                  .name = "edJobAdr", .weight = 8, .maxLength = 40},
-                {.caption = u"ΤΗΛΕΦΩΝΟ", .name = "edJobPhone", .weight = 3, .maxLength = 15},
+                {.caption = u"ΤΗΛΕΦΩΝΟ", .name = "edJobPhone", .weight = 3, .maxLength = 15,
+                 .label = u"ΤΗΛΕΦΩΝΟ ΕΠΑΓΓΕΛΜΑΤΟΣ"},
                 {.caption = u"Α.Μ.Κ.Α.", .name = "edAMKA", .weight = 3, .maxLength = 15}},
                kPerson);
     p.FieldRow({{.caption = u"ΔΙΕΥΘΥΝΣΗ ΚΑΤΟΙΚΙΑΣ (ΟΔΟΣ-ΑΡΙΘΜΟΣ-ΤΑΧ.ΚΩΔ.-ΣΥΝΟΙΚΙΑ-ΠΟΛΗ Ή ΧΩΡΙΟ)",
                  .name = "edAdress", .weight = 12, .maxLength = 50},
-                {.caption = u"ΤΗΛΕΦΩΝΟ", .name = "edPhone", .weight = 3, .maxLength = 10},
+                {.caption = u"ΤΗΛΕΦΩΝΟ", .name = "edPhone", .weight = 3, .maxLength = 10,
+                 .label = u"ΤΗΛΕΦΩΝΟ ΚΑΤΟΙΚΙΑΣ"},
                 {.caption = u"ΕΓΓΑΜΟΣ", .name = "cbMarried", .kind = FieldKind::YesNo, .weight = 3}},
                kPerson);
-    p.SideBand(u"ΤΗΣ ΣΥΖΥΓΟΥ", 2 * kPerson);
+    p.SideBand(u"ΤΗΣ ΣΥΖΥΓΟΥ", 2 * kPerson, u"της συζύγου");
     p.FieldRow({{.caption = u"ΕΠΩΝΥΜΟ (ΟΠΩΣ ΣΤΗΝ ΤΑΥΤΟΤΗΤΑ)", .name = "edSyzBigName", .weight = 6, .maxLength = 25},
                 {.caption = u"ΟΝΟΜΑ", .name = "edSyzName", .weight = 5, .maxLength = 15},
                 {.caption = u"ΟΝ. ΠΑΤΕΡΑ", .name = "edSyzFatherName", .weight = 4, .maxLength = 15},
@@ -63,7 +65,7 @@ FormPage BuildE1Page1() {
                 {.caption = u"ΤΗΛΕΦΩΝΟ", .name = "edSyzPhone", .weight = 3, .maxLength = 15},
                 {.caption = u"Α.Μ.Κ.Α.", .name = "edSyzAMKA", .weight = 3, .maxLength = 15}},
                kPerson);
-    p.SideBand(u"ΕΚΠΡΟΣΩΠΟΥ", 2 * kPerson);
+    p.SideBand(u"ΕΚΠΡΟΣΩΠΟΥ", 2 * kPerson, u"του εκπροσώπου");
     p.FieldRow({{.caption = u"ΕΠΩΝΥΜΟ - ΟΝΟΜΑ - ΟΝΟΜΑ ΠΑΤΕΡΑ - ΔΙΕΥΘΥΝΣΗ (ΟΔΟΣ-ΑΡΙΘΜΟΣ-ΤΑΧ.ΚΩΔ.-ΣΥΝΟΙΚΙΑ-ΠΟΛΗ "
                             u"Ή ΧΩΡΙΟ) - ΤΗΛΕΦΩΝΟ",
                  .name = "edEkprosopos", .maxLength = 80}},

@@ -71,10 +71,15 @@ GridCell Field(const QString& name, FieldKind kind, int maxLength = 0, Presence 
 
 void Residences(PageBuilder& p, int rowHeight) {
     p.GridHead(kResidenceColumns, 34);
+    // The residences are the columns: a box is named by its row's caption and its residence.
+    const auto of = [](const char* caption, int residence) {
+        return QStringLiteral("«%1» της κατοικίας %2").arg(QString::fromUtf8(caption)).arg(residence);
+    };
     GridCell address = Caption(QStringLiteral("Διεύθυνση κατοικίας και οδοί που περικλείουν το οικοδομικό τετράγωνο"));
     std::vector<GridCell> addressRow{address};
     for (int r = 1; r <= 3; ++r) {
         GridCell cell = Field(QStringLiteral("edPlace%1").arg(r), FieldKind::Text, 255);
+        cell.label = of("Διεύθυνση κατοικίας", r);
         cell.split = Split::Lines;
         const QString place = QStringLiteral("edPlace%1").arg(r);
         cell.printParts = {place + u'1', place + u'2'};
@@ -82,11 +87,19 @@ void Residences(PageBuilder& p, int rowHeight) {
     }
     p.GridRow(kResidenceColumns, addressRow, 2 * rowHeight);
     std::vector<GridCell> floorRow{Caption(QStringLiteral("Θέση (όροφος)"))};
-    for (int r = 1; r <= 3; ++r) floorRow.push_back(Field(QStringLiteral("edThesi%1").arg(r), FieldKind::Text, 5));
+    for (int r = 1; r <= 3; ++r) {
+        floorRow.push_back(Field(QStringLiteral("edThesi%1").arg(r), FieldKind::Text, 5));
+        floorRow.back().label = of("Θέση (όροφος)", r);
+    }
     p.GridRow(kResidenceColumns, floorRow);
-    p.GridRow(kResidenceColumns, {Caption(QStringLiteral("Αριθμός παροχής ρεύματος")), Field("edParoxi", FieldKind::Text, 60),
-                                  Field("edScafosCountry", FieldKind::Text, 20),
-                                  Field("edScafosCountry2", FieldKind::Text, 20)});
+    std::vector<GridCell> meterRow{Caption(QStringLiteral("Αριθμός παροχής ρεύματος"))};
+    const char* meters[] = {"edParoxi", "edScafosCountry", "edScafosCountry2"};
+    const int meterLengths[] = {60, 20, 20};
+    for (int r = 1; r <= 3; ++r) {
+        meterRow.push_back(Field(meters[r - 1], FieldKind::Text, meterLengths[r - 1]));
+        meterRow.back().label = of("Αριθμός παροχής ρεύματος", r);
+    }
+    p.GridRow(kResidenceColumns, meterRow);
     for (const ResidenceCodes& row : kResidenceRows) {
         std::vector<GridCell> cells{Caption(QString::fromUtf16(row.caption), row.presence)};
         for (int code : row.codes) {
@@ -128,7 +141,8 @@ void Cars(PageBuilder& p) {
                             Field(QStringLiteral("edCarPosost") + n, FieldKind::Whole, 0, shown),
                             Field(QStringLiteral("edCarYear") + n, FieldKind::Whole, 0, shown), which,
                             Field(QStringLiteral("edCarMeiwsi") + n, FieldKind::Text, 1, Presence::WindowOnly),
-                            Code(849 + 2 * c, shown), Code(850 + 2 * c, shown)});
+                            Code(849 + 2 * c, shown), Code(850 + 2 * c, shown)},
+                  0, QStringLiteral("του αυτοκινήτου ") + n);
     }
 }
 
@@ -180,7 +194,8 @@ void Boats(PageBuilder& p) {
                             cabin, sailing,
                             Field(QStringLiteral("edScafosMonths") + suffix, FieldKind::Whole),
                             Field(b.shareTaxpayer, FieldKind::Whole), Field(b.shareSpouse, FieldKind::Whole),
-                            Code(b.year), Code(b.amount), Code(b.amount + 1)});
+                            Code(b.year), Code(b.amount), Code(b.amount + 1)},
+                  0, QStringLiteral("του σκάφους ") + QString::fromUtf16(b.number));
     }
 }
 
@@ -199,7 +214,8 @@ void Aircraft(PageBuilder& p) {
     p.GridRow(columns, {Field("edAeroPlaneName", FieldKind::Text, 40), Field("edAeroPlaneTipos", FieldKind::Text, 20),
                         Field("edAeroPlaneNum", FieldKind::Text, 40), Field("edAeroPlaneLimani", FieldKind::Text, 20),
                         Field("edAeroPlaneKoroi", FieldKind::Whole), Field("edAeroPlaneMonths", FieldKind::Whole),
-                        Code(715), Code(716)});
+                        Code(715), Code(716)},
+              0, QStringLiteral("του αεροσκάφους"));
 }
 
 void Pools(PageBuilder& p) {
@@ -215,10 +231,12 @@ void Pools(PageBuilder& p) {
     p.GridHead(columns, 50);
     p.GridRow(columns, {Caption(QStringLiteral("Υπαίθρια")), Field("edDexamOutMetr", FieldKind::Amount),
                         Field("edDexamPosOut", FieldKind::Amount), Field("edDexamSPosOut", FieldKind::Amount),
-                        Code(740, Presence::Both, false), Code(765), Code(766)});
+                        Code(740, Presence::Both, false), Code(765), Code(766)},
+              0, QStringLiteral("της υπαίθριας πισίνας"));
     p.GridRow(columns, {Caption(QStringLiteral("Κλειστή")), Field("edDexamInMetr", FieldKind::Amount),
                         Field("edDexamPosIn", FieldKind::Amount), Field("edDexamSPosIn", FieldKind::Amount),
-                        Code(749, Presence::Both, false)});
+                        Code(749, Presence::Both, false)},
+              0, QStringLiteral("της κλειστής πισίνας"));
 }
 
 }  // namespace
@@ -271,7 +289,8 @@ FormPage BuildE1Page3() {
     // categories shows over the band and the heads while an exemption field has the focus.
     p.WindowControl("btPrintAuto", FieldKind::Button, u"Εκτύπωση Κατάστασης", 1250, 2, 330, 32);
     p.WindowControl("Button1", FieldKind::Button, u"Πίνακας Ίππων - K.E.", 1600, 2, 340, 32);
-    p.WindowControl("imAutoType", FieldKind::Picture, nullptr, 880, 2, 316, 80);
+    p.WindowControl("imAutoType", FieldKind::Picture, nullptr, 880, 2, 316, 80,
+                    u"Κατηγορίες μείωσης αυτοκινήτων");
     p.SubTitle(u"5.1γ Αυτοκίνητα");
     Cars(p);
     p.SubTitle(u"5.1δ Σκάφη αναψυχής");

@@ -37,15 +37,18 @@ void Rents(PageBuilder& p) {
         p.GridRow(columns, {Number(r), Text(QStringLiteral("edEnoikioName%1").arg(r), FieldKind::Text, 25),
                             Text(QStringLiteral("ed80%1").arg(r), FieldKind::TaxNumber, 10),
                             Text(QStringLiteral("edEnoikioEpif%1").arg(r), FieldKind::Amount, 0),
-                            Code(811 + 2 * (r - 1)), Code(812 + 2 * (r - 1))});
+                            Code(811 + 2 * (r - 1)), Code(812 + 2 * (r - 1))},
+                  0, QStringLiteral("της γραμμής %1 του 6.12").arg(r));
     p.SubTitle(u"6.13 Ενοίκια κατοικίας τέκνων που σπουδάζουν στην ημεδαπή");
     for (int r = 4; r <= 7; ++r)
         p.GridRow(columns, {Number(r), Text(QStringLiteral("edEnoikioName%1").arg(r), FieldKind::Text, 25),
                             Text(QStringLiteral("ed80%1").arg(r), FieldKind::TaxNumber, 10), GridCell{},
-                            Code(817 + 2 * (r - 4))});
+                            Code(817 + 2 * (r - 4))},
+                  0, QStringLiteral("της γραμμής %1 του 6.13").arg(r));
     p.SubTitle(u"6.14 Λοιπά μισθωμένα ακίνητα");
     p.GridRow(columns, {Number(1), Text("edCompName9", FieldKind::Text, 25), Text("edCompAFM9", FieldKind::TaxNumber, 10),
-                        Text("edCompEpifania9", FieldKind::Amount, 0)});
+                        Text("edCompEpifania9", FieldKind::Amount, 0)},
+              0, QStringLiteral("της γραμμής 1 του 6.14"));
 }
 
 void Dependants(PageBuilder& p) {
@@ -53,7 +56,10 @@ void Dependants(PageBuilder& p) {
         {u"", 50}, {u"ΤΕΚΝΑ", 930}, {u"ΛΟΙΠΑ ΠΡΟΣΤΑΤΕΥΟΜΕΝΑ ΜΕΛΗ", 0}};
     const std::vector<GridColumn> columns = {
         {u"α/α", 50},     {u"Όνομα", 230},          {u"Έτος γέννησης", 110},    {u"Σχολή / σχολείο", 230},
-        {u"Α.Φ.Μ.", 170}, {u"Α.Μ.Κ.Α.", 190},       {u"Α.Φ.Μ.", 170},           {u"Α.Μ.Κ.Α.", 0},
+        {u"Α.Φ.Μ.", 170, Presence::Both, u"Α.Φ.Μ. τέκνου"},
+        {u"Α.Μ.Κ.Α.", 190, Presence::Both, u"Α.Μ.Κ.Α. τέκνου"},
+        {u"Α.Φ.Μ.", 170, Presence::Both, u"Α.Φ.Μ. λοιπού μέλους"},
+        {u"Α.Μ.Κ.Α.", 0, Presence::Both, u"Α.Μ.Κ.Α. λοιπού μέλους"},
         {u"Σχέση / συγκατοίκηση με τον υπόχρεο", 210}, {u"Σχέση / συγκατοίκηση με τη σύζυγο", 210},
     };
     p.GridHead(groups, 30);
@@ -70,7 +76,8 @@ void Dependants(PageBuilder& p) {
                             Text(QStringLiteral("edP2AFM%1").arg(r), FieldKind::TaxNumber, 9),
                             Text(otherAmka[r - 1], FieldKind::Text, otherAmkaLength[r - 1]),
                             Text(QStringLiteral("edP2Ypox%1").arg(r), FieldKind::Text, 10),
-                            Text(QStringLiteral("edP2Syz%1").arg(r), FieldKind::Text, 10)});
+                            Text(QStringLiteral("edP2Syz%1").arg(r), FieldKind::Text, 10)},
+                  0, QStringLiteral("της γραμμής %1 του πίνακα 8").arg(r));
 }
 
 void Signatures(PageBuilder& p) {

@@ -15,7 +15,7 @@ using forms::TextStyle;
 // Table 1 in the order its columns are printed (column numbers 1-5, 17, 18, 6, 7, 19, 8-16).
 // The income columns are headed by the lease types they receive.
 constexpr E2Column kTable1[] = {
-    {19, 72, u"", u"1", false, "Label%1", FieldKind::Whole, 0, false, nullptr, "qrNbr%1"},
+    {19, 72, u"", u"1", false, "Label%1", FieldKind::Whole, 0, false, nullptr, "qrNbr%1", u"Α/Α"},
     {72, 450, u"ΤΟΠΟΘΕΣΙΑ (Οδός, Αριθμός, Πόλη ή Χωριό, Τ.Κ.)", u"2", false, "edTopos%1", FieldKind::Text, 30},
     {450, 566, u"ΘΕΣΗ", u"3", false, "edPlace%1", FieldKind::Text, 0, false, "sbGetThesi%1"},
     {566, 676, u"ΚΑΤΗΓΟΡ.", u"4", false, "edInUse%1", FieldKind::Text, 0, false, "sbGetXrisi%1"},
@@ -26,8 +26,8 @@ constexpr E2Column kTable1[] = {
     {1128, 1502, u"Ονοματεπώνυμο", u"6", false, "edEName%1", FieldKind::Text, 23},
     {1502, 1638, u"Α.Φ.Μ.", u"7", false, "edAFM%1", FieldKind::Text, 12},
     {1638, 1762, u"Αριθμός δήλωσης πληροφοριακών στοιχείων μίσθωσης", u"19", false, "edArMist%1", FieldKind::Text, 30},
-    {1762, 1822, u"ΑΠΟ", u"8", false, "edDate1%1", FieldKind::Text, 5},
-    {1822, 1882, u"ΕΩΣ", u"9", false, "edDate2%1", FieldKind::Text, 5},
+    {1762, 1822, u"ΑΠΟ", u"8", false, "edDate1%1", FieldKind::Text, 5, false, nullptr, nullptr, u"ΕΝΟΙΚΙΑΣΗ ΑΠΟ"},
+    {1822, 1882, u"ΕΩΣ", u"9", false, "edDate2%1", FieldKind::Text, 5, false, nullptr, nullptr, u"ΕΝΟΙΚΙΑΣΗ ΕΩΣ"},
     {1882, 1952, u"ΜΗΝΕΣ", u"10", true, "edMonths%1", FieldKind::Amount},
     {1952, 2064, u"ΠΡΑΓΜΑΤΙΚΟ Ή ΤΕΚΜΑΡΤΟ ΜΗΝΙΑΙΟ ΜΙΣΘΩΜΑ", u"11", false, "edEnoikio%1", FieldKind::Amount},
     {2064, 2114, u"ΠΟΣΟΣΤΟ ΣΥΝΙΔΙΟΚΤΗΣΙΑΣ", u"12", true, "edSinid%1", FieldKind::Text},
@@ -52,14 +52,15 @@ struct HeaderField {
     FieldKind kind;
     int maxLength;
     FormRect rect;
+    const char16_t* label;
 };
 
 // The taxpayer's boxes; their texts start where the printed labels do.
 constexpr HeaderField kHeaderFields[] = {
-    {"edBigName", FieldKind::Text, 40, {1585, 58, 350, 55}},
-    {"edName", FieldKind::Text, 40, {1942, 58, 320, 55}},
-    {"edFatherName", FieldKind::Text, 15, {2469, 58, 272, 55}},
-    {"edAFM", FieldKind::TaxNumber, 12, {1588, 119, 300, 55}},
+    {"edBigName", FieldKind::Text, 40, {1585, 58, 350, 55}, u"«ΟΝΟΜΑΤΕΠΩΝΥΜΟ» (επώνυμο) του εισοδηματία"},
+    {"edName", FieldKind::Text, 40, {1942, 58, 320, 55}, u"«ΟΝΟΜΑΤΕΠΩΝΥΜΟ» (όνομα) του εισοδηματία"},
+    {"edFatherName", FieldKind::Text, 15, {2469, 58, 272, 55}, u"«ΟΝΟΜΑ ΠΑΤΕΡΑ» του εισοδηματία"},
+    {"edAFM", FieldKind::TaxNumber, 12, {1588, 119, 300, 55}, u"«Α.Φ.Μ.» του εισοδηματία"},
 };
 
 struct PlacedText {
@@ -115,7 +116,8 @@ forms::FormPage BuildE2Page1() {
     page.Text({20, 15, 120, 90}, u"E2", TextStyle::Title, kAlignCentre);
     for (const PlacedText& t : kTexts) page.Text(t.rect, t.text, t.style, t.align);
     page.Frame({1300, 8, 1441, 176});
-    for (const HeaderField& f : kHeaderFields) page.Field(QString::fromLatin1(f.name), f.kind, f.rect, f.maxLength);
+    for (const HeaderField& f : kHeaderFields)
+        page.Field(QString::fromLatin1(f.name), f.kind, f.rect, QString::fromUtf16(f.label), f.maxLength);
     page.WindowButton(QStringLiteral("sbCalcOff"), u"ΑΥΤΟΜΑΤΟΣ ΥΠΟΛΟΓΙΣΜΟΣ", {160, 138, 460, 44});
 
     page.Table(kTable1Layout);
@@ -130,7 +132,8 @@ forms::FormPage BuildE2Page1() {
         const E2Column& column = kTable1[kFirstIncomeColumn + c];
         const FormRect cell{column.left, totalsTop, column.right - column.left, totalsHeight};
         page.Frame(cell);
-        page.Field(QString::fromLatin1(kTotalNames[c][0]), FieldKind::Amount, cell, 0,
+        page.Field(QString::fromLatin1(kTotalNames[c][0]), FieldKind::Amount, cell,
+                   QStringLiteral("«ΑΘΡΟΙΣΜΑ» της στήλης %1").arg(QString::fromUtf16(column.number)), 0,
                    QString::fromLatin1(kTotalNames[c][1]));
     }
 
@@ -144,8 +147,10 @@ forms::FormPage BuildE2Page1() {
     page.PrintOnly(QStringLiteral("qrPageNumber"), {471, 1900, 300, 40});
 
     for (int p = 1; p <= kE2Table1Rows; ++p) {
-        page.Hidden(QStringLiteral("edThesiID%1").arg(p), FieldKind::Whole);
-        page.Hidden(QStringLiteral("edXrisiID%1").arg(p), FieldKind::Whole);
+        page.Hidden(QStringLiteral("edThesiID%1").arg(p), FieldKind::Whole,
+                    QStringLiteral("κωδικός «ΘΕΣΗ» της γραμμής %1").arg(p));
+        page.Hidden(QStringLiteral("edXrisiID%1").arg(p), FieldKind::Whole,
+                    QStringLiteral("κωδικός «ΚΑΤΗΓΟΡ.» της γραμμής %1").arg(p));
     }
     return page.Finish();
 }

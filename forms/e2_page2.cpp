@@ -34,8 +34,9 @@ constexpr E2ColumnGroup kTable2Groups[] = {
     {11, 11, u"ΥΠΕΚΜΙΣΘΩΣΕΙΣ"},
 };
 
-constexpr E2Table kTable2Layout{kTable2, kTable2Groups, 100, 70, 50, 405, 619, kE2Table2Rows, kTable2FirstPosition,
-                                true};
+constexpr E2Table kTable2Layout{kTable2,       kTable2Groups, 100,  70,
+                                50,            405,           619,  kE2Table2Rows,
+                                kTable2FirstPosition, true,   u" του πίνακα Ι"};
 
 // The title column's heading is printed on two lines of its own (below).
 constexpr E2Column kTable3[] = {
@@ -45,10 +46,12 @@ constexpr E2Column kTable3[] = {
     {620, 734, u"ΚΑΤΗΓΟΡΙΑ (ΧΡΗΣΗ)", u"", false, "edPin3InUse%1", FieldKind::Text, 0, false, "sbGetXrisi%1"},
     {734, 839, u"ΕΠΙΦΑΝ.", u"", false, "edPin3Surfa%1", FieldKind::Text, 4},
     {839, 1043, u"Αριθμός Παροχής Ρεύματος", u"", false, "edParoxesDEH%1", FieldKind::Text, 9, true},
-    {1043, 2707, u"", u"", false, "edPin3Title%1", FieldKind::Text, 35},
+    {1043, 2707, u"", u"", false, "edPin3Title%1", FieldKind::Text, 35, false, nullptr, nullptr,
+     u"ΤΙΤΛΟΣ ΚΤΗΣΗΣ Ή ΜΕΤΑΒΙΒΑΣΗΣ ΑΚΙΝΗΤΟΥ"},
 };
 
-constexpr E2Table kTable3Layout{kTable3, {}, 1030, 0, 0, 1150, 607, kE2Table3Rows, kTable3FirstPosition, true};
+constexpr E2Table kTable3Layout{kTable3, {}, 1030, 0, 0, 1150, 607, kE2Table3Rows, kTable3FirstPosition, true,
+                                u" του πίνακα ΙΙ"};
 
 struct PlacedText {
     FormRect rect;
@@ -81,8 +84,10 @@ forms::FormPage BuildE2Page2() {
     page.Table(kTable3Layout);
     page.Frame(kInstructions);
     for (int p = kTable2FirstPosition; p <= kE2Positions; ++p) {
-        page.Hidden(QStringLiteral("edThesiID%1").arg(p), FieldKind::Whole);
-        page.Hidden(QStringLiteral("edXrisiID%1").arg(p), FieldKind::Whole);
+        page.Hidden(QStringLiteral("edThesiID%1").arg(p), FieldKind::Whole,
+                    QStringLiteral("κωδικός «ΘΕΣΗ» της θέσης %1").arg(p));
+        page.Hidden(QStringLiteral("edXrisiID%1").arg(p), FieldKind::Whole,
+                    QStringLiteral("κωδικός «ΚΑΤΗΓΟΡΙΑ» της θέσης %1").arg(p));
     }
     return page.Finish();
 }

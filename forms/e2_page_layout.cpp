@@ -35,9 +35,10 @@ void E2PageBuilder::Text(const FormRect& rect, const char16_t* text, TextStyle s
 
 void E2PageBuilder::Frame(const FormRect& rect, Fill fill) { page_.frames.push_back({OnSheet(rect), fill, true}); }
 
-void E2PageBuilder::Field(const QString& name, FieldKind kind, const FormRect& rect, int maxLength,
-                          const QString& printName) {
+void E2PageBuilder::Field(const QString& name, FieldKind kind, const FormRect& rect, const QString& label,
+                          int maxLength, const QString& printName) {
     FormBox box;
+    box.label = label;
     box.name = name;
     box.kind = kind;
     box.rect = OnSheet(rect);
@@ -47,8 +48,10 @@ void E2PageBuilder::Field(const QString& name, FieldKind kind, const FormRect& r
     page_.boxes.push_back(std::move(box));
 }
 
-void E2PageBuilder::WindowButton(const QString& name, const char16_t* caption, const FormRect& rect) {
+void E2PageBuilder::WindowButton(const QString& name, const char16_t* caption, const FormRect& rect,
+                                 const QString& label) {
     FormBox box;
+    box.label = label.isEmpty() ? QString::fromUtf16(caption) : label;
     box.name = name;
     box.kind = FieldKind::Button;
     box.rect = OnSheet(rect);
@@ -66,8 +69,9 @@ void E2PageBuilder::PrintOnly(const QString& name, const FormRect& rect) {
     page_.boxes.push_back(std::move(box));
 }
 
-void E2PageBuilder::Hidden(const QString& name, FieldKind kind) {
+void E2PageBuilder::Hidden(const QString& name, FieldKind kind, const QString& label) {
     FormBox box;
+    box.label = label;
     box.name = name;
     box.kind = kind;
     box.presence = Presence::Hidden;
@@ -121,11 +125,16 @@ void E2PageBuilder::Table(const E2Table& table) {
             }
             if (!column.field) continue;
             const int n = column.byPosition ? position : row + 1;
-            Field(Named(column.field, n), column.kind, cell, column.maxLength,
+            const QString label = QStringLiteral("«%1» της γραμμής %2%3")
+                                      .arg(QString::fromUtf16(column.label ? column.label : column.head))
+                                      .arg(row + 1)
+                                      .arg(QString::fromUtf16(table.of));
+            Field(Named(column.field, n), column.kind, cell, label, column.maxLength,
                   column.printName ? Named(column.printName, n) : QString());
             if (column.button)
                 WindowButton(Named(column.button, position), u"...",
-                             {cell.right() - kE2ButtonWidth - 2, cell.y + 3, kE2ButtonWidth, cell.h - 6});
+                             {cell.right() - kE2ButtonWidth - 2, cell.y + 3, kE2ButtonWidth, cell.h - 6},
+                             QStringLiteral("Επιλογή για το ") + label);
         }
     }
 }

@@ -25,6 +25,7 @@ struct E2Column {
     bool byPosition = false;       // the field is named by the position, not the table row
     const char* button = nullptr;  // a pick button over the field's right end, named by the position
     const char* printName = nullptr;
+    const char16_t* label = nullptr;  // the column's name in box labels when its head does not say it
 };
 
 // A heading over columns `first` to `last` (indexes into the table's columns).
@@ -45,6 +46,7 @@ struct E2Table {
     int rows = 0;
     int firstPosition = 1;     // the position of the first row
     bool rowNumbers = false;   // the first column prints the row numbers
+    const char16_t* of = u"";  // the table in a box label, after its row: " του πίνακα Ι"
 };
 
 inline constexpr int kE2ButtonWidth = 32;
@@ -56,11 +58,13 @@ public:
     void Text(const forms::FormRect& rect, const char16_t* text, forms::TextStyle style, int align = kAlignLeft,
               forms::Presence presence = forms::Presence::Both);
     void Frame(const forms::FormRect& rect, forms::Fill fill = forms::Fill::None);
-    void Field(const QString& name, forms::FieldKind kind, const forms::FormRect& rect, int maxLength = 0,
-               const QString& printName = QString());
-    void WindowButton(const QString& name, const char16_t* caption, const forms::FormRect& rect);
+    // `label`: how messages and screen readers name the box (forms::FormBox::label).
+    void Field(const QString& name, forms::FieldKind kind, const forms::FormRect& rect, const QString& label,
+               int maxLength = 0, const QString& printName = QString());
+    void WindowButton(const QString& name, const char16_t* caption, const forms::FormRect& rect,
+                      const QString& label = QString());
     void PrintOnly(const QString& name, const forms::FormRect& rect);
-    void Hidden(const QString& name, forms::FieldKind kind);
+    void Hidden(const QString& name, forms::FieldKind kind, const QString& label);
 
     // The heading, the rows and the fields of every row.
     void Table(const E2Table& table);

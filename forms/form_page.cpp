@@ -4,7 +4,10 @@
 #include <QtMath>
 #include <array>
 
+#include <QHash>
+
 #include "forms/e1_pages.h"
+#include "forms/e2_pages.h"
 
 namespace dz::forms {
 
@@ -36,6 +39,42 @@ const FormPage& E1Page(int index) {
     static const std::array<FormPage, kE1PageCount> pages{BuildE1Page1(), BuildE1Page2(), BuildE1Page3(),
                                                           BuildE1Page4()};
     return pages.at(static_cast<std::size_t>(index));
+}
+
+QString CodeLabel(int code) { return QStringLiteral("κωδικός %1").arg(code, 3, 10, QLatin1Char('0')); }
+
+namespace {
+
+using LabelTable = QHash<QString, QString>;
+
+LabelTable LabelsOf(const FormPage& (*page)(int), int count) {
+    LabelTable labels;
+    for (int i = 0; i < count; ++i)
+        for (const FormBox& box : page(i).boxes)
+            if (!box.label.isEmpty()) labels.insert(box.name, box.label);
+    return labels;
+}
+
+const LabelTable& Labels(Form form) {
+    static const LabelTable e1 = LabelsOf(&E1Page, kE1PageCount);
+    static const LabelTable e2 = LabelsOf(&E2Page, kE2PageCount);
+    return form == Form::E1 ? e1 : e2;
+}
+
+}  // namespace
+
+QString BoxLabel(const QString& name, Form form) {
+    const Form other = form == Form::E1 ? Form::E2 : Form::E1;
+    for (const Form f : {form, other}) {
+        const auto found = Labels(f).constFind(name);
+        if (found != Labels(f).constEnd()) return *found;
+    }
+    if (name.startsWith(QLatin1String("edP"), Qt::CaseInsensitive) || name.startsWith(QLatin1String("cbP"))) {
+        bool ok = false;
+        const int code = name.mid(3).toInt(&ok);
+        if (ok && code > 0) return CodeLabel(code);
+    }
+    return {};
 }
 
 }  // namespace dz::forms

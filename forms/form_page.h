@@ -80,6 +80,9 @@ struct FormBox {
     QString printName;      // the print label when it differs from the control name
     QString caption;        // a button's or check box's own text
     QString hint;           // tooltip of the control
+    // How messages and screen readers name the box: its code ("κωδικός 301") or its printed
+    // caption with the row, car or person it belongs to ("«Μήνες κατοχής» του αυτοκινήτου 2").
+    QString label;
 };
 
 enum class TextStyle {
@@ -126,5 +129,14 @@ struct FormPage {
 // The four pages of the E1 form (index 0..3).
 inline constexpr int kE1PageCount = 4;
 const FormPage& E1Page(int index);
+
+// The label of a code box as the form prints its code: "κωδικός 013".
+QString CodeLabel(int code);
+
+enum class Form { E1, E2 };
+// The label of the box named `name` on the pages of `form` (the other form's box when `form`
+// has none of that name; a code box's label for any "edP"/"cbP" name); empty for a name that
+// no page describes.
+QString BoxLabel(const QString& name, Form form = Form::E1);
 
 }  // namespace dz::forms

@@ -30,6 +30,17 @@ int BoxWidth(FieldKind kind) { return kind == FieldKind::YesNo ? kYesNoWidth : k
 
 QString Text(const char16_t* text) { return text ? QString::fromUtf16(text) : QString(); }
 
+// A printed caption as a label names it: without the explanation in brackets after the name
+// ("ΕΠΩΝΥΜΟ (ΟΠΩΣ ΣΤΗΝ ΤΑΥΤΟΤΗΤΑ)"), the office's star and a closing colon, in «».
+QString Quoted(QString caption) {
+    const qsizetype bracket = caption.indexOf(QLatin1String(" ("));
+    if (bracket > 0) caption.truncate(bracket);
+    while (caption.endsWith(u'*') || caption.endsWith(u':')) caption.chop(1);
+    return QStringLiteral("«%1»").arg(caption.trimmed());
+}
+
+QString Joined(const QString& label, const QString& of) { return of.isEmpty() ? label : label + u' ' + of; }
+
 }  // namespace
 
 PageBuilder::PageBuilder(int number, QSize pixels, int rowHeight) : rowHeight_(rowHeight) {
@@ -64,6 +75,7 @@ void PageBuilder::AddCodeBox(int code, const FormRect& slot, Presence presence, 
     box.presence = presence;
     box.hint = hint;
     box.decimals = kind == FieldKind::Amount && !noDecimals;
+    box.label = CodeLabel(code);
     AddBox(std::move(box));
 }
 
@@ -152,13 +164,14 @@ void PageBuilder::RowLine(int columns, const CodeRow& row, int number) {
     y_ += height;
 }
 
-void PageBuilder::SideBand(const char16_t* text, int height) {
+void PageBuilder::SideBand(const char16_t* text, int height, const char16_t* of) {
     constexpr int kBand = 50;
     const FormRect band{kMarginLeft, y_, kBand, height};
     AddFrame(band, Fill::Light);
     AddText(band, Text(text), TextStyle::SideHeading, kAlignCentre);
     sideBand_ = kBand;
     sideBandEnd_ = y_ + height;
+    sideBandOf_ = Text(of);
 }
 
 void PageBuilder::FieldRow(std::initializer_list<FieldCell> cells, int height) {
@@ -175,6 +188,8 @@ void PageBuilder::FieldRow(std::initializer_list<FieldCell> cells, int height) {
         const FormRect frame{x, y_, right - x, height};
         AddFrame(frame, Fill::None);
         AddText({x + 6, y_ + 1, frame.w - 12, kBoxCaption}, Text(cell.caption), TextStyle::BoxCaption, kAlignLeft);
+        const QString label = Joined(cell.label ? QStringLiteral("«%1»").arg(Text(cell.label)) : Quoted(Text(cell.caption)),
+                                     sideBand_ ? sideBandOf_ : QString());
         if (!cell.name.isEmpty()) {
             FormRect input{x + 6, y_ + kBoxCaption, frame.w - 12, height - kBoxCaption - kPad};
             if (cell.kind == FieldKind::YesNo) input.w = std::min(input.w, 2 * kYesNoWidth);
@@ -187,6 +202,7 @@ void PageBuilder::FieldRow(std::initializer_list<FieldCell> cells, int height) {
                 button.presence = Presence::WindowOnly;
                 button.caption = QStringLiteral("...");
                 button.hint = Text(cell.buttonHint);
+                button.label = QStringLiteral("%1 για το %2").arg(button.hint, label);
                 AddBox(std::move(button));
             }
             FormBox box;
@@ -197,12 +213,16 @@ void PageBuilder::FieldRow(std::initializer_list<FieldCell> cells, int height) {
             box.split = cell.split;
             box.cells = cell.cells;
             box.printName = cell.printName;
+            box.label = label;
             AddBox(std::move(box));
         }
         x = right;
     }
     y_ += height;
-    if (sideBand_ && y_ >= sideBandEnd_) sideBand_ = 0;
+    if (sideBand_ && y_ >= sideBandEnd_) {
+        sideBand_ = 0;
+        sideBandOf_.clear();
+    }
 }
 
 std::vector<int> PageBuilder::ColumnWidths(const std::vector<GridColumn>& columns) const {
@@ -240,7 +260,8 @@ void PageBuilder::GridHead(const std::vector<GridColumn>& columns, int headHeigh
     y_ += headHeight;
 }
 
-void PageBuilder::GridRow(const std::vector<GridColumn>& columns, const std::vector<GridCell>& cells, int height) {
+void PageBuilder::GridRow(const std::vector<GridColumn>& columns, const std::vector<GridCell>& cells, int height,
+                          const QString& of) {
     const int h = height ? height : rowHeight_;
     const std::vector<int> widths = ColumnWidths(columns);
     int x = Left();
@@ -268,6 +289,10 @@ void PageBuilder::GridRow(const std::vector<GridColumn>& columns, const std::vec
             box.printName = cell.printName;
             box.decimals = cell.decimals;
             box.hint = cell.hint;
+            box.label = !cell.label.isEmpty()
+                            ? cell.label
+                            : Joined(QStringLiteral("«%1»").arg(Text(columns[c].label ? columns[c].label : columns[c].head)),
+                                     of);
             AddBox(std::move(box));
         } else {
             AddText({inner.x + kTextInset / 2, inner.y, inner.w - kTextInset, inner.h}, cell.caption, TextStyle::Caption,
@@ -279,13 +304,14 @@ void PageBuilder::GridRow(const std::vector<GridColumn>& columns, const std::vec
 }
 
 void PageBuilder::WindowControl(const QString& name, FieldKind kind, const char16_t* caption, int x, int dy,
-                                int width, int height) {
+                                int width, int height, const char16_t* label) {
     FormBox box;
     box.name = name;
     box.kind = kind;
     box.rect = {kMarginLeft + x, y_ + dy, width, height};
     box.presence = Presence::WindowOnly;
     box.caption = Text(caption);
+    box.label = label ? Text(label) : box.caption;
     AddBox(std::move(box));
 }
 
@@ -304,6 +330,7 @@ void PageBuilder::HiddenBox(int code) {
     box.kind = KindOfCodeBox(code);
     box.code = code;
     box.presence = Presence::Hidden;
+    box.label = CodeLabel(code);
     AddBox(std::move(box));
 }
 

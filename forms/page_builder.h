@@ -42,6 +42,7 @@ struct GridColumn {
     const char16_t* head = u"";
     int width = 0;  // 0: an equal share of what the fixed columns leave
     Presence presence = Presence::Both;
+    const char16_t* label = nullptr;  // the column's name in box labels when the head repeats in the row
 };
 
 // One cell of a grid row. A cell with a code is a code box with its number printed at its
@@ -60,6 +61,7 @@ struct GridCell {
     bool decimals = true;
     int align = 0x0084;  // a caption-only cell's alignment (centred)
     QString hint{};
+    QString label{};  // the box's label when the column's head and the row do not name it
 };
 
 // One labelled box of a field row (table 1): a small caption at the top of the cell and the
@@ -75,6 +77,7 @@ struct FieldCell {
     QString printName{};
     QString button{};     // a window button at the right end of the box (tax-office list)
     const char16_t* buttonHint = nullptr;
+    const char16_t* label = nullptr;  // the box's name when its caption repeats in the block
 };
 
 class PageBuilder {
@@ -107,17 +110,21 @@ public:
 
     // A block of labelled boxes in one line (table 1, the heading of page 1).
     void FieldRow(std::initializer_list<FieldCell> cells, int height);
-    // A left-hand band naming the rows that follow (ΤΟΥ ΥΠΟΧΡΕΟΥ ...), `height` high.
-    void SideBand(const char16_t* text, int height);
+    // A left-hand band naming the rows that follow (ΤΟΥ ΥΠΟΧΡΕΟΥ ...), `height` high; `of`
+    // ends the labels of the band's boxes ("του υπόχρεου").
+    void SideBand(const char16_t* text, int height, const char16_t* of = nullptr);
 
-    // A grid table: the heads of its columns (`headHeight` high) and its rows.
+    // A grid table: the heads of its columns (`headHeight` high) and its rows. A box of a row
+    // is labelled by its column's head followed by `of`, the row it is in ("του αυτοκινήτου 2").
     void GridHead(const std::vector<GridColumn>& columns, int headHeight, Presence presence = Presence::Both);
-    void GridRow(const std::vector<GridColumn>& columns, const std::vector<GridCell>& cells, int height = 0);
+    void GridRow(const std::vector<GridColumn>& columns, const std::vector<GridCell>& cells, int height = 0,
+                 const QString& of = QString());
 
     // A window control placed at `x` (from the left margin) and `dy` below the current line:
     // a command button, or the picture of the car exemption categories.
+    // `label` names a control without a caption of its own.
     void WindowControl(const QString& name, FieldKind kind, const char16_t* caption, int x, int dy, int width,
-                       int height);
+                       int height, const char16_t* label = nullptr);
     // A box that only the print fills, at `x` (from the left margin) and `dy` below the current line.
     void PrintOnlyBox(const QString& name, int x, int dy, int width, int height);
     // A box of the window that has no place on the page (hidden carriers).
@@ -143,6 +150,7 @@ private:
     int y_ = kMarginTop;
     int sideBand_ = 0;      // width of the band at the left while a side band is open
     int sideBandEnd_ = 0;   // where it ends
+    QString sideBandOf_;    // how the open band's boxes end their labels
 };
 
 }  // namespace dz::forms

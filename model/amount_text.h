@@ -8,6 +8,10 @@ namespace dz {
 
 inline constexpr QChar kDecimalSeparator = u',';
 inline constexpr QChar kThousandsSeparator = u'.';
+// What an amount text holds so that it reads back as typed: 15 significant digits, of them
+// at most 13 whole ones (two are left to the decimals).
+inline constexpr int kAmountDigits = 15;
+inline constexpr int kAmountWholeDigits = 13;
 
 // 1234.5 -> "1.234,50"; rounds on the 18-significant-digit decimal expansion with halves
 // away from zero (0.125 -> "0,13", 2.675 -> "2,67"); never "-0,00"; at most 15 significant digits.

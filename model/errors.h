@@ -26,4 +26,20 @@ class IoError : public Error {
     using Error::Error;
 };
 
+// The texts that refuse a typed number, naming the box as the form shows it (`box`, from the
+// caller that knows the form; empty for none): "Το «1-2» δεν είναι έγκυρο ποσό (κωδικός 301)."
+inline QString InBox(const QString& sentence, const QString& box) {
+    return box.isEmpty() ? sentence + u'.' : QStringLiteral("%1 (%2).").arg(sentence, box);
+}
+inline QString NotAnIntegerText(const QString& text, const QString& box) {
+    return InBox(QStringLiteral("Το «%1» δεν είναι έγκυρος ακέραιος αριθμός").arg(text), box);
+}
+inline QString NotAnAmountText(const QString& text, const QString& box) {
+    return InBox(QStringLiteral("Το «%1» δεν είναι έγκυρο ποσό").arg(text), box);
+}
+inline QString OutOfRangeText(const QString& text, qint64 min, qint64 max, const QString& box) {
+    return InBox(QStringLiteral("Το «%1» είναι εκτός ορίων: δεκτές τιμές από %2 έως %3").arg(text).arg(min).arg(max),
+                 box);
+}
+
 }  // namespace dz

@@ -54,8 +54,9 @@ int Encode(QStringView text, char* out, int capacity, int* written) {
 }
 
 [[noreturn]] void ThrowUnencodable(QStringView text, int index, const QString& field) {
-    throw DataError(QStringLiteral("Ο χαρακτήρας «%1» του πεδίου %2 δεν υπάρχει στην ελληνική κωδικοσελίδα (Windows-1253)")
-                        .arg(text.mid(index, 1).toString(), field));
+    throw DataError(InBox(QStringLiteral("Ο χαρακτήρας «%1» δεν υπάρχει στην ελληνική κωδικοσελίδα Windows-1253")
+                              .arg(text.mid(index, 1).toString()),
+                          field));
 }
 
 }  // namespace
@@ -93,8 +94,10 @@ void AssignText(char* data, uint8_t& size, int maxSize, QStringView text, int ca
 
 void AssignTextStrict(char* data, uint8_t& size, int maxSize, QStringView text, int capacity, const QString& field) {
     if (text.size() > std::min(capacity, maxSize))
-        throw DataError(QStringLiteral("Το πεδίο %1 χωράει έως %2 χαρακτήρες· δόθηκαν %3")
-                            .arg(field).arg(std::min(capacity, maxSize)).arg(text.size()));
+        throw DataError(InBox(QStringLiteral("Το κείμενο χωράει έως %1 χαρακτήρες· δόθηκαν %2")
+                                  .arg(std::min(capacity, maxSize))
+                                  .arg(text.size()),
+                              field));
     AssignText(data, size, maxSize, text, capacity, field);
 }
 

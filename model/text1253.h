@@ -40,7 +40,8 @@ struct FixedText {
 };
 
 // Stores `text` cut to `capacity` characters (as gathering a window does). A character
-// the code page cannot hold is a DataError naming `field`.
+// the code page cannot hold is a DataError naming `field`: the box as the form shows it
+// ("«ΟΝΟΜΑ» του υπόχρεου"), which the caller knows.
 void AssignText(char* data, uint8_t& size, int maxSize, QStringView text, int capacity, const QString& field);
 
 template <int N>

@@ -122,6 +122,42 @@ TEST(E1Form, AValueItsFieldCannotHoldLeavesTheRecordAsItWas) {
     EXPECT_EQ(Image(d), before);
 }
 
+// A value the save refuses names its box as the form shows it, never by the control's name.
+TEST(E1Form, RefusedValuesNameTheirBoxAsTheFormShowsIt) {
+    struct Case {
+        const char* name;
+        const char* box;
+        QString text;
+        double number;
+        QString message;
+    };
+    const Case cases[] = {
+        {"a car of 40000 cc", "edCarIppoi2", "40000", 40000,
+         QStringLiteral("Το «40000» είναι εκτός ορίων: δεκτές τιμές από -32768 έως 32767 "
+                        "(«Κυβικά εκατοστά (cc)» του αυτοκινήτου 2).")},
+        {"months beyond a byte", "edCarMonths2", "300", 300,
+         QStringLiteral("Το «300» είναι εκτός ορίων: δεκτές τιμές από 0 έως 255 («Μήνες κατοχής» του αυτοκινήτου 2).")},
+        {"a letter outside the code page", "edName", QStringLiteral("Café"), 0,
+         QStringLiteral("Ο χαρακτήρας «é» δεν υπάρχει στην ελληνική κωδικοσελίδα Windows-1253 («ΟΝΟΜΑ» του υπόχρεου).")},
+        {"a tenant outside the code page", "edEnoikioName2", QStringLiteral("Müller"), 0,
+         QStringLiteral("Ο χαρακτήρας «ü» δεν υπάρχει στην ελληνική κωδικοσελίδα Windows-1253 "
+                        "(«Ονοματεπώνυμο ή επωνυμία ιδιοκτήτη» της γραμμής 2 του 6.12).")},
+    };
+    for (const Case& c : cases) {
+        E1Form form;
+        form.boxes.insert(QLatin1String(c.box), {c.text, c.number});
+        E1Declaration d;
+        try {
+            GatherForm(form, d);
+            ADD_FAILURE() << c.name << ": gathered";
+        } catch (const BoxError& e) {
+            EXPECT_EQ(e.box().toStdString(), c.box) << c.name;
+            EXPECT_EQ(e.message().toStdString(), c.message.toStdString()) << c.name;
+            EXPECT_FALSE(e.message().contains(QLatin1String(c.box))) << c.name;
+        }
+    }
+}
+
 TEST(E1Form, MoreThan150FilledBoxesKeepTheFirst150InTheFormsOrder) {
     E1Form form;
     std::vector<int> amounts;

@@ -71,6 +71,40 @@ TEST(ShortDeclarationRules, BadRowsStopTheSaveBeforeTheRecordChanges) {
     EXPECT_NO_THROW(dz::GatherShortDeclaration("1", "Α", false, {327}, many, d)) << "150 entries";
 }
 
+TEST(ShortDeclarationRules, ABadCellIsNamedByItsRowAndColumn) {
+    struct Case {
+        const char* name;
+        std::vector<dz::CodeRow> rows;
+        QString message;
+    };
+    const Case cases[] = {
+        {"a code that does not read", {{"301", "1"}, {"302", "2"}, {"1-2", "5"}},
+         QStringLiteral("Το «1-2» δεν είναι έγκυρος ακέραιος αριθμός (γραμμή 3, στήλη «Κωδικός»).")},
+        {"an amount that does not read", {{"301", "1-2"}},
+         QStringLiteral("Το «1-2» δεν είναι έγκυρο ποσό (γραμμή 1, στήλη «Ποσό»).")},
+        {"a code beyond 16 bits", {{"301", "1"}, {"40000", "5"}},
+         QStringLiteral("Το «40000» είναι εκτός ορίων: δεκτές τιμές από -32768 έως 32767 (γραμμή 2, στήλη «Κωδικός»).")},
+    };
+    for (const Case& c : cases) {
+        dz::E1Declaration d;
+        dz::ClearDeclaration(d);
+        try {
+            dz::GatherShortDeclaration("1", "ΝΕΟ", false, {}, c.rows, d);
+            ADD_FAILURE() << c.name << ": saved";
+        } catch (const dz::DataError& e) {
+            EXPECT_EQ(e.message().toStdString(), c.message.toStdString()) << c.name;
+        }
+    }
+    std::vector<dz::CodeRow> rows{{"301", "1"}, {"1-2", "5"}};
+    dz::CodeTable codes;
+    try {
+        dz::FillCodeTableFromShort(rows, {}, codes);
+        ADD_FAILURE() << "computed";
+    } catch (const dz::DataError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Το «1-2» δεν είναι έγκυρος ακέραιος αριθμός (γραμμή 2, στήλη «Κωδικός»)."));
+    }
+}
+
 TEST(ShortDeclarationRules, ComputeFillsTheCodeTable) {
     std::vector<CodeRow> rows = {{"067", "3.500,00"}, {"068", "2500"}, {"301", ""}, {"", "99"},
                                  {"017", "1"}, {"1001", ""}, {"302", "1.000,5"}};

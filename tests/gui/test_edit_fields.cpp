@@ -26,6 +26,8 @@ namespace {
 
 void TypeText(QWidget* widget, const QString& keys);
 
+const QString kLabel = QStringLiteral("κωδικός 301");
+
 // A shown, active window holding a plain field, the field under test and the next plain field
 // (in that tab order), so that entering and leaving are real focus changes.
 template <class Field>
@@ -35,6 +37,7 @@ public:
         auto* layout = new QVBoxLayout(window.get());
         before = new QLineEdit(window.get());
         field = new Field(window.get());
+        field->setAccessibleName(kLabel);  // as the windows name their boxes
         next = new QLineEdit(window.get());
         layout->addWidget(before);
         layout->addWidget(field);
@@ -75,8 +78,15 @@ void TypeText(QWidget* widget, const QString& keys) {
     }
 }
 
-QString IntError(const QString& text) { return QStringLiteral("'%1' is not a valid integer value").arg(text); }
-QString FloatError(const QString& text) { return QStringLiteral("'%1' is not a valid floating point value").arg(text); }
+// A field without a window's label (built on its own) names no box.
+QString IntError(const QString& text, const QString& box = kLabel) {
+    return box.isEmpty() ? QStringLiteral("Το «%1» δεν είναι έγκυρος ακέραιος αριθμός.").arg(text)
+                         : QStringLiteral("Το «%1» δεν είναι έγκυρος ακέραιος αριθμός (%2).").arg(text, box);
+}
+QString FloatError(const QString& text, const QString& box = kLabel) {
+    return box.isEmpty() ? QStringLiteral("Το «%1» δεν είναι έγκυρο ποσό.").arg(text)
+                         : QStringLiteral("Το «%1» δεν είναι έγκυρο ποσό (%2).").arg(text, box);
+}
 
 // Readable test names from free text.
 std::string CaseName(std::string name) {
@@ -118,10 +128,11 @@ const IntTyping kIntTyping[] = {
     {"digits", "123", "123", 123, {}, 3},
     {"negative", "-42", "-42", -42, {}, 3},
     {"lone minus counts as zero", "-", "-", 0, {}, 1},
-    {"minus inside is a conversion error", "1-2", "1-2", 1, {IntError("1-"), IntError("1-2")}, 1},
+    // A text that does not read is reported on leaving, never while typing.
+    {"minus inside keeps the last good value", "1-2", "1-2", 1, {}, 1},
     {"letters comma and stop discarded", "1a2,b.3 ", "123", 123, {}, 3},
     {"greek letters discarded", QStringLiteral("αβ7"), "7", 7, {}, 1},
-    {"beyond 32 bits is a conversion error", "2147483648", "2147483648", 214748364, {IntError("2147483648")}, 9},
+    {"beyond 32 bits keeps the last good value", "2147483648", "2147483648", 214748364, {}, 9},
     {"lowest 32 bit value", "-2147483648", "-2147483648", -2147483647 - 1, {}, 11},
 };
 
@@ -156,7 +167,8 @@ TEST(EditInt, ValueFollowsTextSetDirectly) {
     EXPECT_EQ(field.Value(), 15);
     field.setText("x");
     EXPECT_EQ(field.Value(), 15);  // kept
-    EXPECT_EQ(UserDialogs::ShownTexts(), QStringList{IntError("x")});
+    EXPECT_TRUE(UserDialogs::ShownTexts().isEmpty());
+    EXPECT_EQ(field.Refusal(), IntError("x", QString()));
     field.setText("");
     EXPECT_EQ(field.Value(), 0);
 }
@@ -207,6 +219,8 @@ TEST(EditInt, CtrlShortcutsPassAndPastingIsNotFiltered) {
     QTest::keyClick(w.field, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(w.field->text(), "7x");  // the text stays as pasted
     EXPECT_EQ(w.field->Value(), 12);   // and Value keeps its previous value
+    EXPECT_TRUE(UserDialogs::ShownTexts().isEmpty());
+    w.leave();
     EXPECT_EQ(UserDialogs::ShownTexts(), QStringList{IntError("7x")});
 }
 
@@ -222,6 +236,68 @@ TEST(EditInt, LeavingRaisesOnExit) {
     EXPECT_EQ(QApplication::focusWidget(), w.next);
     EXPECT_EQ(exits.count(), 1);
     EXPECT_EQ(w.field->text(), "42");
+}
+
+// Leaving by a real Tab key: a text that does not read, or a number outside the range the
+// record keeps, is refused with a Greek box naming the field; the focus stays, OnExit does not run.
+struct IntLeaving {
+    const char* name;
+    QString keys;
+    int value;  // after leaving
+    QStringList errors;
+};
+
+class IntLeavingTest : public ::testing::TestWithParam<IntLeaving> {};
+
+TEST_P(IntLeavingTest, RefusedTextKeepsTheFocus) {
+    const IntLeaving& c = GetParam();
+    SCOPED_TRACE(c.name);
+    ScriptedDialogs dialogs;
+    FieldWindow<TEditInt> w;
+    ASSERT_TRUE(w.active);
+    w.field->SetRange(-32768, 32767);  // a field of 16 bits, as the cars' cc
+    QSignalSpy exits(w.field, &TEditInt::exited);
+    w.enter();
+    w.type(c.keys);
+    EXPECT_TRUE(UserDialogs::ShownTexts().isEmpty()) << "nothing is reported while typing";
+    QTest::keyClick(w.field, Qt::Key_Tab);
+    EXPECT_EQ(UserDialogs::ShownTexts(), c.errors);
+    EXPECT_EQ(QApplication::focusWidget(), c.errors.isEmpty() ? static_cast<QWidget*>(w.next) : w.field);
+    EXPECT_EQ(exits.count(), c.errors.isEmpty() ? 1 : 0);
+    EXPECT_EQ(w.field->text(), c.keys);
+    EXPECT_EQ(w.field->Value(), c.value);
+}
+
+const IntLeaving kIntLeaving[] = {
+    {"in range", "32767", 32767, {}},
+    {"minus inside", "1-2", 1, {IntError("1-2")}},
+    {"above the range", "40000", 4000,
+     {QStringLiteral("Το «40000» είναι εκτός ορίων: δεκτές τιμές από -32768 έως 32767 (κωδικός 301).")}},
+    {"below the range", "-32769", -3276,
+     {QStringLiteral("Το «-32769» είναι εκτός ορίων: δεκτές τιμές από -32768 έως 32767 (κωδικός 301).")}},
+};
+
+INSTANTIATE_TEST_SUITE_P(EditInt, IntLeavingTest, ::testing::ValuesIn(kIntLeaving),
+                         [](const auto& info) { return CaseName(info.param.name); });
+
+TEST(EditInt, MendedAfterARefusalTheFieldIsLeftAtLast) {
+    ScriptedDialogs dialogs;
+    FieldWindow<TEditInt> w;
+    ASSERT_TRUE(w.active);
+    QSignalSpy exits(w.field, &TEditInt::exited);
+    w.enter();
+    w.type("1-2");
+    QTest::keyClick(w.field, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), w.field);
+    w.type("\b\b");
+    QTest::keyClick(w.field, Qt::Key_Backspace);
+    QTest::keyClick(w.field, Qt::Key_Backspace);
+    w.type("2");
+    QTest::keyClick(w.field, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w.next);
+    EXPECT_EQ(w.field->Value(), 12);
+    EXPECT_EQ(exits.count(), 1);
+    EXPECT_EQ(UserDialogs::ShownTexts(), QStringList{IntError("1-2")});
 }
 
 // ---------------------------------------------------------------- TEditReal
@@ -293,8 +369,11 @@ const RealTyping kRealTyping[] = {
     {"negative", "-5,25", "-5,25", -5.25},
     {"letters and blanks ignored", "a1 b2", "12", 12},
     {"trailing comma reads", "7,", "7,", 7},
-    {"lone comma is a conversion error", ",5", ",5", 0.5, {FloatError(",")}},
-    {"minus inside is a conversion error", "1-2", "1-2", 1, {FloatError("1-"), FloatError("1-2")}},
+    {"lone comma keeps the last good value", ",5", ",5", 0.5},
+    {"minus inside keeps the last good value", "1-2", "1-2", 1},
+    {"whole digits stop at thirteen", "12345678901234", "1234567890123", 1234567890123},
+    {"fifteen digits in all", "1234567890123,456", "1234567890123,45", 1234567890123.45},
+    {"decimals take the digits the whole part leaves", "1,234567890123456", "1,23456789012345", 1.23456789012345},
 };
 
 INSTANTIATE_TEST_SUITE_P(EditReal, RealTypingTest, ::testing::ValuesIn(kRealTyping),
@@ -321,7 +400,8 @@ TEST_P(RealLeavingTest, LeavingShowsAmountTextAndKeepsValueUnrounded) {
     w.enter();
     w.type(c.keys);
     w.leave();
-    EXPECT_EQ(QApplication::focusWidget(), w.next);  // focus always moves on
+    // A refused text keeps the focus in its field.
+    EXPECT_EQ(QApplication::focusWidget(), c.errors.isEmpty() ? static_cast<QWidget*>(w.next) : w.field);
     EXPECT_EQ(w.field->text(), c.text);
     EXPECT_EQ(w.field->Value(), c.value);
     EXPECT_EQ(exits.count(), c.exits);
@@ -337,8 +417,9 @@ const RealLeaving kRealLeaving[] = {
     {"tiny negative shows unsigned zero", "-0,004", "0,00", -0.004, 1},
     {"whole number", "5", "5,00", 5, 1},
     {"empty", "", "", 0, 1},
-    {"lone minus is a conversion error", "-", "-", 0, 0, {FloatError("-")}},
-    {"minus inside stays", "1-2", "1-2", 1, 0, {FloatError("1-"), FloatError("1-2"), FloatError("1-2")}},
+    {"largest amount reads back as typed", "9999999999999,99", "9.999.999.999.999,99", 9999999999999.99, 1},
+    {"lone minus is refused", "-", "-", 0, 0, {FloatError("-")}},
+    {"minus inside stays", "1-2", "1-2", 1, 0, {FloatError("1-2")}},
 };
 
 INSTANTIATE_TEST_SUITE_P(EditReal, RealLeavingTest, ::testing::ValuesIn(kRealLeaving),
@@ -433,7 +514,8 @@ TEST(EditReal, ValueFollowsTextSetDirectly) {
     field.setText("abc");
     EXPECT_EQ(field.Value(), 12.3);
     EXPECT_EQ(field.text(), "abc");
-    EXPECT_EQ(UserDialogs::ShownTexts(), QStringList{FloatError("abc")});
+    EXPECT_TRUE(UserDialogs::ShownTexts().isEmpty());
+    EXPECT_EQ(field.Refusal(), FloatError("abc", QString()));
 }
 
 TEST(EditReal, OwnHandlingRunsBeforeTheWindowsEvents) {
@@ -512,7 +594,7 @@ TEST(EditReal, AnotherWindowInFrontIsNotLeavingTheField) {
     EXPECT_EQ(exits.count(), 1);
 }
 
-TEST(EditReal, NextFieldIsEnteredAfterTheErrorBoxOfLeavingThePreviousOne) {
+TEST(EditReal, FocusComesBackAfterTheErrorBoxOfLeavingTheField) {
     UserDialogs::StopScript();  // a real box this time
     UserDialogs::ClearShownTexts();
     QWidget window;
@@ -536,11 +618,10 @@ TEST(EditReal, NextFieldIsEnteredAfterTheErrorBoxOfLeavingThePreviousOne) {
     EXPECT_TRUE(boxShown);
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    EXPECT_EQ(QApplication::focusWidget(), second);
-    EXPECT_EQ(second->text(), "1234,50");
-    EXPECT_EQ(second->selectedText(), "1234,50");
+    EXPECT_EQ(QApplication::focusWidget(), first);
+    EXPECT_EQ(second->text(), "1.234,50");
     EXPECT_EQ(first->text(), "-");
-    EXPECT_EQ(UserDialogs::ShownTexts(), QStringList{FloatError("-")});
+    EXPECT_EQ(UserDialogs::ShownTexts(), QStringList{FloatError("-", QString())});
     UserDialogs::ClearShownTexts();
 }
 

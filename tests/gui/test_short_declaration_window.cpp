@@ -156,7 +156,8 @@ TEST_F(ShortDeclarationWindowTest, BadRowsStopTheComputeWithOneMessage) {
     w.codes()->SetRows({{"1-2", "5"}});
     QTest::mouseClick(w.findChild<QWidget*>("btEka"), Qt::LeftButton);
     ASSERT_EQ(UserDialogs::ShownTexts().size(), 1);
-    EXPECT_EQ(UserDialogs::ShownTexts().first(), QStringLiteral("'1-2' is not a valid integer value"));
+    EXPECT_EQ(UserDialogs::ShownTexts().first(),
+              QStringLiteral("Το «1-2» δεν είναι έγκυρος ακέραιος αριθμός (γραμμή 1, στήλη «Κωδικός»)."));
 }
 
 TEST_F(ShortDeclarationWindowTest, LeavingWithTypedChangesAsksFirstAndNoKeepsThem) {
