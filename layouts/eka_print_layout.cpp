@@ -153,19 +153,20 @@ void AddG1(report::PageReport& page) {
 }
 
 void AddPairBlocks(report::PageReport& page) {
-    page.AddLabel(Caption(QStringLiteral("Γ2. EKK. EIΔ. EIΣΦOPAΣ AΛΛΗΛ."), ekaprint::kRightCaptionX, 171, 190, kHeadingPt, true));
-    page.AddLabel(Caption(QStringLiteral("Γ3. TΕΛOΣ EΠITHΔEYMATOΣ"), ekaprint::kRightCaptionX, 322, 190, kHeadingPt, true));
+    constexpr int kRightX = ekaprint::kRightCaptionX;
+    page.AddLabel(Caption(QStringLiteral("Γ2. EKK. EIΔ. EIΣΦOPAΣ AΛΛΗΛ."), kRightX, 171, 190, kHeadingPt, true));
+    page.AddLabel(Caption(QStringLiteral("Γ3. TΕΛOΣ EΠITHΔEYMATOΣ"), kRightX, 322, 190, kHeadingPt, true));
     page.AddLabel(Caption(QStringLiteral("Δ. ΑΝΑΛΥΣΗ ΕΙΣΟΔΗΜΑΤΩΝ, ΕΚΠΤΩΣΕΩΝ ΑΠΟ ΤΟ ΕΙΣΟΔΗΜΑ, ΜΕΙΩΣΕΩΝ ΦΟΡΩΝ...ΚΤΛ."), 44,
                           524, 700, kHeadingPt, true));
     page.AddLabel(Caption(QStringLiteral("1. ΣΥΝΟΛΙΚΟ ΕΙΣΟΔΗΜΑ"), 44, 538, 170, kHeadingPt, true));
     page.AddLabel(Caption(QStringLiteral("2. ΦΟΡΟΣ: ΚΛΙΜ.- ΣΥΜΠΛ.- ΠΡΟΚ/ΛΗ"), 44, ekaprint::DeltaLeftY(15), 260, kHeadingPt,
                           true));
     page.AddLabel(Caption(QStringLiteral("3. ΛΟΙΠΑ ΣΥΜΒΕΒΑΙΟΥΜΕΝΑ ΠΟΣΑ"), 44, ekaprint::DeltaLeftY(19), 260, kHeadingPt, true));
-    page.AddLabel(Caption(QStringLiteral("4. ΕΚΠΤΩΣΕΙΣ-ΜΕΙΩΣΕΙΣ"), ekaprint::kRightCaptionX, 538, 170, kHeadingPt, true));
-    page.AddLabel(Caption(QStringLiteral("ΜΕΙΩΣΕΙΣ ΑΠΟ ΤΟ ΦΟΡΟ"), ekaprint::kRightCaptionX, 556, 170, 6.5, true));
-    page.AddLabel(Caption(QStringLiteral("ΕΚΠΤΩΣΕΙΣ ΑΠΟ ΤΟ ΕΙΣΟΔΗΜΑ"), ekaprint::kRightCaptionX, ekaprint::DeltaRightY(9), 170, 6.5, true));
+    page.AddLabel(Caption(QStringLiteral("4. ΕΚΠΤΩΣΕΙΣ-ΜΕΙΩΣΕΙΣ"), kRightX, 538, 170, kHeadingPt, true));
+    page.AddLabel(Caption(QStringLiteral("ΜΕΙΩΣΕΙΣ ΑΠΟ ΤΟ ΦΟΡΟ"), kRightX, 556, 170, 6.5, true));
+    page.AddLabel(Caption(QStringLiteral("ΕΚΠΤΩΣΕΙΣ ΑΠΟ ΤΟ ΕΙΣΟΔΗΜΑ"), kRightX, ekaprint::DeltaRightY(9), 170, 6.5, true));
     page.AddLabel(
-        Caption(QStringLiteral("5. ΦΟΡΟΣ ΠΟΥ ΠΑΡΑΚΡΑΤΗΘΗΚΕ...ΚΤΛ"), ekaprint::kRightCaptionX, ekaprint::DeltaRightY(13), 260, kHeadingPt, true));
+        Caption(QStringLiteral("5. ΦΟΡΟΣ ΠΟΥ ΠΑΡΑΚΡΑΤΗΘΗΚΕ...ΚΤΛ"), kRightX, ekaprint::DeltaRightY(13), 260, kHeadingPt, true));
     const std::span<const ekaprint::PairBlock> blocks = ekaprint::PairBlocks();
     ColumnHeads(page, blocks[0].x, blocks[0].width, 172);    // Γ2
     ColumnHeads(page, blocks[1].x, blocks[1].width, 323);    // Γ3

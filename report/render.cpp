@@ -129,10 +129,12 @@ void RenderReport(const PageReport& report, QPainter& painter) {
                                                               : Fitting{std::min(it->size, own.size),
                                                                         std::min(it->stretch, own.stretch)});
     }
-    for (const Label& label : report.Labels())
-        if (Printed(label))
-            DrawLabel(painter, label, place,
-                      label.fitGroup.isEmpty() ? FittingOf(label, place, painter.device()) : groups.value(label.fitGroup));
+    for (const Label& label : report.Labels()) {
+        if (!Printed(label)) continue;
+        const Fitting fitting =
+            label.fitGroup.isEmpty() ? FittingOf(label, place, painter.device()) : groups.value(label.fitGroup);
+        DrawLabel(painter, label, place, fitting);
+    }
     painter.restore();
 }
 

@@ -117,7 +117,8 @@ TEST(ClearanceNotePrint, ColumnHeadingsKeepTheirWordsInOrder) {
     for (const char16_t* heading : ekaprint::SummaryHeadings())
         EXPECT_TRUE(all.contains(QString::fromUtf16(heading))) << QString::fromUtf16(heading).toStdString();
     for (const ekaprint::LuxuryColumn& column : ekaprint::G4Columns())
-        EXPECT_TRUE(shown.contains(QString::fromUtf16(column.caption))) << QString::fromUtf16(column.caption).toStdString();
+        EXPECT_TRUE(shown.contains(QString::fromUtf16(column.caption)))
+            << QString::fromUtf16(column.caption).toStdString();
 }
 
 // The words of a PDF page with their boxes in points (pdftotext -bbox).
@@ -126,7 +127,8 @@ struct Word {
     double xMin, yMin, xMax, yMax;
 };
 std::vector<Word> PdfWords(const QString& path) {
-    const QString html = test::PopplerOutput(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    const QString html =
+        test::PopplerOutput(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
     static const QRegularExpression word(QStringLiteral(
         "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
     std::vector<Word> words;
