@@ -15,7 +15,7 @@ const std::vector<GridColumn> kResidenceColumns = {
 struct ResidenceCodes {
     const char16_t* caption;
     std::array<int, 3> codes;  // residence 1, 2, 3 (0: no box)
-    Presence presence = Presence::Both;
+    Presence boxes = Presence::Both;  // the row's caption and rules are on the form whatever this is
     const char16_t* hint = nullptr;
 };
 
@@ -26,7 +26,8 @@ constexpr const char16_t* kHalfSurfaceHint =
 // Rows of codes of the residence table, top to bottom.
 constexpr ResidenceCodes kResidenceRows[] = {
     {u"Μισθωμένη", {203, 207, 209}},
-    // The printed page carries "granted free" in the rented boxes 207 and 209.
+    // Only the window has these boxes: the printed page marks "granted free" in the rented
+    // boxes 207 and 209 of the row above.
     {u"Παραχωρημένη δωρεάν", {0, 204, 205}, Presence::WindowOnly},
     {u"Μονοκατοικία", {240, 241, 242}},
     {u"Επιφάνεια κύριων χώρων (τ.μ.)", {211, 218, 225}},
@@ -101,9 +102,10 @@ void Residences(PageBuilder& p, int rowHeight) {
     }
     p.GridRow(kResidenceColumns, meterRow);
     for (const ResidenceCodes& row : kResidenceRows) {
-        std::vector<GridCell> cells{Caption(QString::fromUtf16(row.caption), row.presence)};
+        std::vector<GridCell> cells{Caption(QString::fromUtf16(row.caption))};
         for (int code : row.codes) {
-            GridCell cell = code ? Code(code, row.presence) : GridCell{.presence = row.presence};
+            GridCell cell = code ? Code(code, row.boxes) : GridCell{};
+            cell.rules = Presence::Both;
             if (row.hint) cell.hint = QString::fromUtf16(row.hint);
             cells.push_back(cell);
         }

@@ -269,8 +269,9 @@ void PageBuilder::GridRow(const std::vector<GridColumn>& columns, const std::vec
         const int w = widths[c];
         const FormRect cellRect{x, y_, w, h};
         GridCell cell = c < cells.size() ? cells[c] : GridCell{};
-        if (columns[c].presence != Presence::Both) cell.presence = columns[c].presence;
-        AddFrame(cellRect, Fill::None, true, cell.presence);
+        Presence rules = cell.rules.value_or(cell.presence);
+        if (columns[c].presence != Presence::Both) cell.presence = rules = columns[c].presence;
+        AddFrame(cellRect, Fill::None, true, rules);
         const FormRect inner{x + kPad, y_ + kPad, w - 2 * kPad, h - 2 * kPad};
         if (cell.code > 0) {
             AddCodeBox(cell.code, inner, cell.presence, cell.hint, !cell.decimals);

@@ -2,6 +2,7 @@
 #pragma once
 #include <array>
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 #include "forms/form_page.h"
@@ -62,6 +63,7 @@ struct GridCell {
     int align = 0x0084;  // a caption-only cell's alignment (centred)
     QString hint{};
     QString label{};  // the box's label when the column's head and the row do not name it
+    std::optional<Presence> rules{};  // the cell's frame, when it is drawn where its box is not
 };
 
 // One labelled box of a field row (table 1): a small caption at the top of the cell and the

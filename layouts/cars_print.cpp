@@ -1,6 +1,7 @@
 // The cars list: the table's picture, its labels at their places and the fill with its totals.
 #include "layouts/cars_print.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <map>
 
@@ -38,7 +39,34 @@ constexpr int kHeadBottom = kRowRules[0];
 constexpr int kRowsBottom = kRowRules[4];
 constexpr int kTotalTop = 244, kTotalBottom = 272;
 
-// The table's frames, rules and headings as a black-and-white picture.
+// The headings: bold, wrapped within their cell clear of its rules, at the largest size that
+// fits down to a floor, and below that narrower.
+constexpr double kHeadingPixels = 8, kSmallestHeadingPixels = 6;
+constexpr int kNarrowestHeading = 70;  // percent of the normal width
+constexpr int kHeadingInset = 3;       // pixels between a heading and its cell's rules
+constexpr int kHeadingFlags = Qt::AlignCenter | Qt::TextWordWrap;
+
+bool Fits(const QFont& font, const QRectF& room, const QString& text) {
+    const QRectF used = QFontMetricsF(font).boundingRect(room, kHeadingFlags, text);
+    return used.width() <= room.width() && used.height() <= room.height();
+}
+
+QFont HeadingFont(const QRectF& room, const QString& text, double scale) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setBold(true);
+    for (double px = kHeadingPixels; px >= kSmallestHeadingPixels; px -= 0.5) {
+        font.setPixelSize(qRound(px * scale));
+        if (Fits(font, room, text)) return font;
+    }
+    for (int stretch = 95; stretch >= kNarrowestHeading; stretch -= 5) {
+        font.setStretch(stretch);
+        if (Fits(font, room, text)) return font;
+    }
+    return font;
+}
+
+// The table's frames, rules and headings as a black-and-white picture. The heading row has no
+// shade (a grey would print as a dot pattern): a double rule closes it.
 QImage TablePicture() {
     const double k = kPictureDpi / report::kDesignPixelsPerInch;
     QImage image(qRound(kTable.width() * k), qRound(kTable.height() * k), QImage::Format_RGB32);
@@ -48,21 +76,24 @@ QImage TablePicture() {
     p.scale(k, k);
     p.translate(-kTable.left(), -kTable.top());
     p.setPen(QPen(Qt::black, 1));
-    p.fillRect(QRect(QPoint(4, 120), QPoint(715, kHeadBottom)), QColor(0xE2, 0xE2, 0xE2));
     p.drawRect(QRect(QPoint(4, 120), QPoint(715, kRowsBottom)));
     for (int y : kRowRules) p.drawLine(4, y, 715, y);
+    p.drawLine(4, kHeadBottom - 2, 715, kHeadBottom - 2);
     for (std::size_t i = 1; i < std::size(kColumns); ++i) p.drawLine(kColumns[i].left, 120, kColumns[i].left, kRowsBottom);
     // The totals row, under the share, year and amount columns; its caption needs the room.
     p.drawRect(QRect(QPoint(kColumns[4].left, kTotalTop), QPoint(715, kTotalBottom)));
     p.drawLine(502, kTotalTop, 502, kTotalBottom);
     p.drawLine(kColumns[7].left, kTotalTop, kColumns[7].left, kTotalBottom);
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(8);
-    font.setBold(true);
-    p.setFont(font);
-    for (const Column& c : kColumns)
-        p.drawText(QRect(QPoint(c.left + 2, 121), QPoint(c.right - 2, kHeadBottom - 1)), Qt::AlignCenter | Qt::TextWordWrap,
-                   QString::fromUtf16(c.head));
+    // The headings are laid out in the picture's own dots, where their sizes are measured.
+    p.resetTransform();
+    const auto dots = [k](double px) { return px * k; };
+    for (const Column& c : kColumns) {
+        const QRectF room(QPointF(dots(c.left + kHeadingInset - kTable.left()), dots(121 + 1 - kTable.top())),
+                          QPointF(dots(c.right - kHeadingInset - kTable.left()), dots(kHeadBottom - 3 - kTable.top())));
+        const QString text = QString::fromUtf16(c.head);
+        p.setFont(HeadingFont(room, text, k));
+        p.drawText(room, kHeadingFlags, text);
+    }
     p.end();
     return report::ToBlackAndWhite(image);
 }

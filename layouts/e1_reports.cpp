@@ -93,6 +93,7 @@ void AddLabels(report::PageReport& report, int index, double x) {
         label.box = box;
         label.font.pointSize = PointsFor(box.height());
         label.fit = true;  // a long text is drawn smaller rather than over the next box
+        label.fitGroup = area.group;
         report.AddLabel(std::move(label));
     }
 }

@@ -1,5 +1,9 @@
 // The printed clearance note's page: frames and rules, static texts and the empty data labels.
 #include <QPainter>
+#include <algorithm>
+#include <span>
+#include <tuple>
+#include <utility>
 
 #include "layouts/eka_print.h"
 #include "layouts/eka_print_rows.h"
@@ -14,14 +18,19 @@ using report::PxToMm;
 
 // The drawn form spans x 40 to 770 and y 62 to 985 pixels; the page draws that part inside the
 // margins (a little smaller, since it is wider than the 718 pixels between them).
-constexpr int kLeft = 40, kRight = 770, kTop = 62, kBottom = 985;
-constexpr int kMiddle = 403;     // between the left and the right blocks
+constexpr int kLeft = ekaprint::kNoteLeft, kRight = ekaprint::kNoteRight, kTop = 62, kBottom = 985;
+constexpr int kMiddle = ekaprint::kNoteMiddle;  // between the left and the right blocks
+constexpr int kHeaderSplit = 345;               // between blocks Α and Β of the header
 constexpr int kNotesTop = 958;  // the notes line under the last lines of Δ
 
 constexpr double kMarginMm = 10;
+constexpr int kAmountWidth = 60;  // the amount boxes of Γ1 to Γ4 and of the summary
 constexpr double kCaptionPt = 7;
 constexpr double kHeadingPt = 7;
 constexpr double kColumnHeadPt = 5.5;
+constexpr double kG4HeadPt = 5;  // one line over each luxury column
+constexpr int kHeadingGap = 5;   // between the column headings of one row
+constexpr int kRightSignX = 756;  // "(+)" and "(-)" at the right end of the summary rows
 
 Label Text(const QString& name, const QString& text, double x, double y, double w, double pt, bool bold = false,
            Align align = Align::Left) {
@@ -54,10 +63,10 @@ struct Box {
 };
 constexpr Box kBoxes[] = {
     {kLeft, kTop, kRight, 86, true},      // title
-    {kLeft, 86, kMiddle - 58, 150, false},  // Α: tax office, tax number, year
-    {kLeft, 86, kMiddle - 58, 100, true},
-    {kMiddle - 58, 86, kRight, 150, false},  // Β: the taxpayer
-    {kMiddle - 58, 86, kRight, 100, true},
+    {kLeft, 86, kHeaderSplit, 150, false},  // Α: tax office, tax number, year
+    {kLeft, 86, kHeaderSplit, 100, true},
+    {kHeaderSplit, 86, kRight, 150, false},  // Β: the taxpayer
+    {kHeaderSplit, 86, kRight, 100, true},
     {kLeft, 150, kRight, 169, false},        // the spouse
     {kLeft, 169, kMiddle, 330, false},       // Γ1
     {kLeft, 169, kMiddle, 182, true},
@@ -92,6 +101,15 @@ void DrawForm(QPainter& p) {
     for (const auto& r : kRules) p.drawLine(QPointF(mm(r[0]), mm(r[1])), QPointF(mm(r[2]), mm(r[3])));
 }
 
+// A heading broken at the space that leaves its longer line shortest; a single word stays whole.
+std::pair<QString, QString> TwoLines(const QString& text) {
+    qsizetype best = -1;
+    for (qsizetype i = text.indexOf(u' '); i >= 0; i = text.indexOf(u' ', i + 1))
+        if (best < 0 || std::max(i, text.size() - i - 1) < std::max(best, text.size() - best - 1)) best = i;
+    if (best < 0) return {text, QString()};
+    return {text.left(best), text.mid(best + 1)};
+}
+
 // "Υπόχρεου" and "Της συζύγου" over a two-column block.
 void ColumnHeads(report::PageReport& page, const int (&x)[2], int width, int y) {
     page.AddLabel(Caption(QStringLiteral("Υπόχρεου"), x[0], y, width, 6, true, Align::Centre));
@@ -103,8 +121,13 @@ void AddHeader(report::PageReport& page) {
                           Align::Centre));
     page.AddLabel(Caption(QStringLiteral("Α. ΣΤΟΙΧΕΙΑ ΥΠΗΡΕΣΙΑΣ"), 44, 88, 290, kHeadingPt, true));
     page.AddLabel(Caption(QStringLiteral("ΔΗΜΟΣΙΑ ΟΙΚΟΝ.ΥΠΗΡ.(Δ.Ο.Υ.)"), 44, 103, 172, 5.5));
-    page.AddLabel(Caption(QStringLiteral("Αρ. Φορολ. Μητρώου"), 222, 103, 66, 5.5));
-    page.AddLabel(Caption(QStringLiteral("ΦΟΡΟΛΟΓΙΚΟ ΕΤΟΣ"), 292, 103, 51, 5.5));
+    // The captions of the two narrow cells take two lines above their values.
+    for (const auto& [text, x, width] : {std::tuple(QStringLiteral("Αρ. Φορολ. Μητρώου"), 222, 66),
+                                          std::tuple(QStringLiteral("ΦΟΡΟΛΟΓΙΚΟ ΕΤΟΣ"), 292, 51)}) {
+        const auto [first, second] = TwoLines(text);
+        page.AddLabel(Caption(first, x, 102, width, 5.5));
+        page.AddLabel(Caption(second, x, 109, width, 5.5));
+    }
     page.AddLabel(Caption(QStringLiteral("2014"), 292, 117, 51, 8, true, Align::Centre));
     page.AddLabel(Caption(QStringLiteral("Β. ΣΤΟΙΧΕΙΑ ΦΟΡΟΛΟΓΟΥΜΕΝΟΥ"), 349, 88, 300, kHeadingPt, true));
     page.AddLabel(Caption(QStringLiteral("ΣTOIXEIA ΣYZYΓOY:"), 44, 157, 96, 6.5, true));
@@ -130,19 +153,20 @@ void AddG1(report::PageReport& page) {
 }
 
 void AddPairBlocks(report::PageReport& page) {
-    page.AddLabel(Caption(QStringLiteral("Γ2. EKK. EIΔ. EIΣΦOPAΣ AΛΛΗΛ."), 406, 171, 190, kHeadingPt, true));
-    page.AddLabel(Caption(QStringLiteral("Γ3. TΕΛOΣ EΠITHΔEYMATOΣ"), 406, 322, 190, kHeadingPt, true));
+    constexpr int kRightX = ekaprint::kRightCaptionX;
+    page.AddLabel(Caption(QStringLiteral("Γ2. EKK. EIΔ. EIΣΦOPAΣ AΛΛΗΛ."), kRightX, 171, 190, kHeadingPt, true));
+    page.AddLabel(Caption(QStringLiteral("Γ3. TΕΛOΣ EΠITHΔEYMATOΣ"), kRightX, 322, 190, kHeadingPt, true));
     page.AddLabel(Caption(QStringLiteral("Δ. ΑΝΑΛΥΣΗ ΕΙΣΟΔΗΜΑΤΩΝ, ΕΚΠΤΩΣΕΩΝ ΑΠΟ ΤΟ ΕΙΣΟΔΗΜΑ, ΜΕΙΩΣΕΩΝ ΦΟΡΩΝ...ΚΤΛ."), 44,
                           524, 700, kHeadingPt, true));
     page.AddLabel(Caption(QStringLiteral("1. ΣΥΝΟΛΙΚΟ ΕΙΣΟΔΗΜΑ"), 44, 538, 170, kHeadingPt, true));
     page.AddLabel(Caption(QStringLiteral("2. ΦΟΡΟΣ: ΚΛΙΜ.- ΣΥΜΠΛ.- ΠΡΟΚ/ΛΗ"), 44, ekaprint::DeltaLeftY(15), 260, kHeadingPt,
                           true));
     page.AddLabel(Caption(QStringLiteral("3. ΛΟΙΠΑ ΣΥΜΒΕΒΑΙΟΥΜΕΝΑ ΠΟΣΑ"), 44, ekaprint::DeltaLeftY(19), 260, kHeadingPt, true));
-    page.AddLabel(Caption(QStringLiteral("4. ΕΚΠΤΩΣΕΙΣ-ΜΕΙΩΣΕΙΣ"), 406, 538, 170, kHeadingPt, true));
-    page.AddLabel(Caption(QStringLiteral("ΜΕΙΩΣΕΙΣ ΑΠΟ ΤΟ ΦΟΡΟ"), 406, 556, 170, 6.5, true));
-    page.AddLabel(Caption(QStringLiteral("ΕΚΠΤΩΣΕΙΣ ΑΠΟ ΤΟ ΕΙΣΟΔΗΜΑ"), 406, ekaprint::DeltaRightY(9), 170, 6.5, true));
+    page.AddLabel(Caption(QStringLiteral("4. ΕΚΠΤΩΣΕΙΣ-ΜΕΙΩΣΕΙΣ"), kRightX, 538, 170, kHeadingPt, true));
+    page.AddLabel(Caption(QStringLiteral("ΜΕΙΩΣΕΙΣ ΑΠΟ ΤΟ ΦΟΡΟ"), kRightX, 556, 170, 6.5, true));
+    page.AddLabel(Caption(QStringLiteral("ΕΚΠΤΩΣΕΙΣ ΑΠΟ ΤΟ ΕΙΣΟΔΗΜΑ"), kRightX, ekaprint::DeltaRightY(9), 170, 6.5, true));
     page.AddLabel(
-        Caption(QStringLiteral("5. ΦΟΡΟΣ ΠΟΥ ΠΑΡΑΚΡΑΤΗΘΗΚΕ...ΚΤΛ"), 406, ekaprint::DeltaRightY(13), 260, kHeadingPt, true));
+        Caption(QStringLiteral("5. ΦΟΡΟΣ ΠΟΥ ΠΑΡΑΚΡΑΤΗΘΗΚΕ...ΚΤΛ"), kRightX, ekaprint::DeltaRightY(13), 260, kHeadingPt, true));
     const std::span<const ekaprint::PairBlock> blocks = ekaprint::PairBlocks();
     ColumnHeads(page, blocks[0].x, blocks[0].width, 172);    // Γ2
     ColumnHeads(page, blocks[1].x, blocks[1].width, 323);    // Γ3
@@ -162,25 +186,33 @@ void AddG4(report::PageReport& page) {
     page.AddLabel(Caption(QStringLiteral("Γ4. ΦΟΡΟΣ ΠΟΛΥΤΕΛΟΥΣ ΔΙΑΒΙΩΣΗΣ"), 44, 331, 300, kHeadingPt, true));
     page.AddLabel(Caption(QStringLiteral("Υπόχρεου"), 46, ekaprint::kG4Y[0], 78));
     page.AddLabel(Caption(QStringLiteral("Της συζύγου"), 46, ekaprint::kG4Y[1], 78));
-    for (const ekaprint::LuxuryColumn& column : ekaprint::G4Columns()) {
-        page.AddLabel(Caption(QString::fromUtf16(column.caption), column.x - 8, 343, 68, kColumnHeadPt, true,
-                              Align::Right));
+    const std::span<const ekaprint::LuxuryColumn> columns = ekaprint::G4Columns();
+    const int pitch = columns[1].x - columns[0].x;
+    for (const ekaprint::LuxuryColumn& column : columns) {
+        // Right-aligned over the column's amounts, clear of the heading before it.
+        const int right = column.x + kAmountWidth;
+        page.AddLabel(Caption(QString::fromUtf16(column.caption), right - (pitch - kHeadingGap), 343, pitch - kHeadingGap,
+                              kG4HeadPt, true, Align::Right));
         for (int p = 0; p < 2; ++p)
             page.AddLabel(Amount((QString::fromLatin1(column.name) + (p == 0 ? u'F' : u'S')).toLatin1().constData(),
-                                 column.x, ekaprint::kG4Y[p], 60, 7));
+                                 column.x, ekaprint::kG4Y[p], kAmountWidth, 7));
     }
 }
 
 void AddSummary(report::PageReport& page) {
-    page.AddLabel(Caption(QStringLiteral("Γ. ΕΚΚΑΘΑΡΙΣΗ Φ.Ε."), 44, 386, 70, kHeadingPt, true));
+    page.AddLabel(Caption(QStringLiteral("Γ. ΕΚΚΑΘΑΡΙΣΗ Φ.Ε."), 44, 386, 82, 6, true));
     page.AddLabel(Caption(QStringLiteral("ΠΟΣΑ"), 44, 396, 30, kColumnHeadPt, true));
     const auto headings = ekaprint::SummaryHeadings();
+    const auto& x = ekaprint::kSummaryX;
     for (int c = 0; c < 8; ++c) {
-        // Each heading is centred over its column's box and may use the gap to the next one.
-        const int next = c + 1 < 8 ? ekaprint::kSummaryX[c + 1] : 760;
-        const int left = ekaprint::kSummaryX[c] - (c == 7 ? 30 : 4);
-        page.AddLabel(Caption(QString::fromUtf16(headings[static_cast<std::size_t>(c)]), left, 394, next - left - 4,
-                              kColumnHeadPt, true, Align::Centre));
+        // On two lines, centred over the column's amounts, as wide as the nearer neighbour allows.
+        const int centre = x[c] + kAmountWidth / 2;
+        int room = c + 1 < 8 ? x[c + 1] - x[c] : 2 * (kRightSignX - centre);
+        if (c > 0) room = std::min(room, x[c] - x[c - 1]);
+        const int width = room - kHeadingGap;
+        const auto [first, second] = TwoLines(QString::fromUtf16(headings[static_cast<std::size_t>(c)]));
+        page.AddLabel(Caption(first, centre - width / 2, 386, width, kColumnHeadPt, true, Align::Centre));
+        page.AddLabel(Caption(second, centre - width / 2, 394, width, kColumnHeadPt, true, Align::Centre));
     }
     // Who each pair of rows is for, letter under letter, and to pay (+) or to refund (-).
     const QString persons[3] = {QStringLiteral("ΥΠΟΧ"), QStringLiteral("ΣΥΖ"), QStringLiteral("ΣΥΝ")};
@@ -194,7 +226,7 @@ void AddSummary(report::PageReport& page) {
     for (int r = 0; r < 6; ++r) {
         const QString sign = r % 2 == 0 ? QStringLiteral("(+)") : QStringLiteral("(-)");
         page.AddLabel(Caption(sign, 60, ekaprint::kSummaryY[r], 20, 6));
-        page.AddLabel(Caption(sign, 756, ekaprint::kSummaryY[r], 14, 6));
+        page.AddLabel(Caption(sign, kRightSignX, ekaprint::kSummaryY[r], 14, 6));
     }
     for (const ekaprint::SummaryCell& cell : ekaprint::SummaryCells())
         page.AddLabel(Amount(cell.name, ekaprint::kSummaryX[cell.column], ekaprint::kSummaryY[cell.row], 60, 7));

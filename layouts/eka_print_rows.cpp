@@ -1,6 +1,8 @@
 // The row tables of the printed clearance note.
 #include "layouts/eka_print_rows.h"
 
+#include <algorithm>
+
 namespace dz::ekaprint {
 namespace {
 
@@ -123,14 +125,21 @@ const PairRow kWithheld[] = {
     {u"ΠΡΟΚΑΤΑΒΟΛΗ ΠΡΟΗΓ. ΕΤΟΥΣ", RightY(17), {"qrPin95", "qrPin105"}, R<&ResultSet::PriorAdvance>},
 };
 
+// The amounts of Δ as wide as the spouse's column allows before the rule at its right.
+constexpr int kDeltaLeftX[2] = {220, 314}, kDeltaRightX[2] = {581, 680};
+constexpr int kDeltaLeftWidth = std::min(88, kNoteMiddle - kRuleClearance - kDeltaLeftX[1]);
+constexpr int kDeltaRightWidth = std::min(88, kNoteRight - kRuleClearance - kDeltaRightX[1]);
+
 const PairBlock kBlocks[] = {
-    {kG2, 406, 192, {600, 694}, 60, 7, Show::Positive},
-    {kG3, 406, 190, {599, 693}, 60, 7, Show::Positive},
-    {kIncomes, 44, 174, {220, 314}, 88, 8, Show::Unconditional},
-    {kTax, 44, 174, {220, 314}, 88, 8, Show::Unconditional},
-    {kStamps, 44, 174, {220, 314}, 88, 8, Show::Unconditional},
-    {kReductions, 406, 172, {581, 680}, 88, 8, Show::Unconditional},
-    {kWithheld, 406, 172, {581, 680}, 88, 8, Show::Unconditional},
+    {kG2, kRightCaptionX, 598 - kRightCaptionX, {600, 694}, 60, 7, Show::Positive},
+    {kG3, kRightCaptionX, 596 - kRightCaptionX, {599, 693}, 60, 7, Show::Positive},
+    {kIncomes, 44, 174, {kDeltaLeftX[0], kDeltaLeftX[1]}, kDeltaLeftWidth, 8, Show::Unconditional},
+    {kTax, 44, 174, {kDeltaLeftX[0], kDeltaLeftX[1]}, kDeltaLeftWidth, 8, Show::Unconditional},
+    {kStamps, 44, 174, {kDeltaLeftX[0], kDeltaLeftX[1]}, kDeltaLeftWidth, 8, Show::Unconditional},
+    {kReductions, kRightCaptionX, 578 - kRightCaptionX, {kDeltaRightX[0], kDeltaRightX[1]}, kDeltaRightWidth, 8,
+     Show::Unconditional},
+    {kWithheld, kRightCaptionX, 578 - kRightCaptionX, {kDeltaRightX[0], kDeltaRightX[1]}, kDeltaRightWidth, 8,
+     Show::Unconditional},
 };
 
 // --- Γ1 ---

@@ -7,6 +7,15 @@
 namespace dz::ekaprint {
 
 // Positions are in pixels at 96 per inch from the top-left corner of the area inside the margins.
+
+// The drawn note's outer frame at the left and the right, and the rule between its two halves.
+inline constexpr int kNoteLeft = 40, kNoteRight = 770;
+inline constexpr int kNoteMiddle = 410;
+// Every amount ends this far before the rule at its right, so that no figure touches a rule.
+inline constexpr int kRuleClearance = 8;
+// The captions of the right half start just inside the middle rule.
+inline constexpr int kRightCaptionX = kNoteMiddle + 3;
+
 using Value = double (*)(const ClearanceNote& in, int person);
 
 enum class Show {

@@ -38,25 +38,27 @@ std::vector<PrintArea> PrintAreas(const FormPage& page) {
         const QString name = box.printName.isEmpty() ? box.name : box.printName;
         switch (box.kind) {
         case FieldKind::Amount:
-            areas.push_back({name, IntegerPartOf(box), kRight});
+            areas.push_back({name, IntegerPartOf(box), kRight, {}});
             if (box.decimals && box.code > 0)
-                areas.push_back({QStringLiteral("edFP%1").arg(box.code, 3, 10, QLatin1Char('0')), DecimalsOf(box), kCentre});
+                areas.push_back({QStringLiteral("edFP%1").arg(box.code, 3, 10, QLatin1Char('0')), DecimalsOf(box), kCentre, {}});
             break;
         case FieldKind::Whole:
-            areas.push_back({name, box.rect, kRight});
+            areas.push_back({name, box.rect, kRight, {}});
             break;
         case FieldKind::YesNo:
-            areas.push_back({name, box.rect, kCentre});
+            areas.push_back({name, box.rect, kCentre, {}});
             break;
         default:
             if (box.split == Split::Cells) {
                 for (int k = 0; k < box.cells; ++k)
-                    areas.push_back({name + QString::number(k + 1), PartOf(box.rect, Split::Cells, k, box.cells), kCentre});
+                    areas.push_back({name + QString::number(k + 1), PartOf(box.rect, Split::Cells, k, box.cells), kCentre, {}});
             } else if (box.split != Split::None) {
                 const int n = int(box.printParts.size());
-                for (int k = 0; k < n; ++k) areas.push_back({box.printParts[k], PartOf(box.rect, box.split, k, n), kLeft});
+                const QString group = box.split == Split::Lines ? name : QString();
+                for (int k = 0; k < n; ++k)
+                    areas.push_back({box.printParts[k], PartOf(box.rect, box.split, k, n), kLeft, group});
             } else {
-                areas.push_back({name, box.rect, kLeft});
+                areas.push_back({name, box.rect, kLeft, {}});
             }
         }
     }

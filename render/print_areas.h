@@ -10,6 +10,7 @@ struct PrintArea {
     QString name;  // "edP301", "edFP301", "cbP013", "edIBAN7", "edPlace12", "edBigName" …
     FormRect rect;
     int align = 0x0081;  // Qt alignment flags
+    QString group;       // the lines of one box, printed at one size: the box's name (else empty)
 };
 
 // Part k (0-based) of n equal parts of `rect`: one under the other for Split::Lines, side by

@@ -38,6 +38,9 @@ struct FontSpec {
 // right-aligned one ends at its right edge, a centred one is centred on it; a text longer than
 // the box runs past it from the anchor (unless `fit`). A box of height 0 puts the text's top at
 // y; otherwise the text is centred in the box's height.
+// A fitted text is drawn smaller, down to a readable floor, and below that narrower; the
+// labels of one `fitGroup` (the lines of one box) are drawn at one size and width, the
+// smallest that any of them needs.
 struct Label {
     QString name;  // empty for a static text that nothing addresses
     QString text;
@@ -46,6 +49,7 @@ struct Label {
     FontSpec font;
     bool enabled = true;  // a disabled label is not printed
     bool fit = false;     // a text wider than the box is drawn smaller to stay inside it
+    QString fitGroup;     // with `fit`: labels printed at one size (empty: none)
 };
 
 // A background picture stretched over `rect` (millimetres of the layout's area).

@@ -1,10 +1,12 @@
 // Drawing a page report on any device: backgrounds, then the enabled labels, in the device's dots.
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "report/page_report.h"
 #include "report/units.h"
@@ -12,8 +14,10 @@
 namespace dz::report {
 namespace {
 
-// A text that would run out of its box is drawn smaller, down to this size.
-constexpr double kSmallestFitPoints = 3.5;
+// A text that would run out of its box is drawn smaller, down to this size, and below it
+// narrower, down to this share of its width (percent).
+constexpr double kSmallestFitPoints = 5;
+constexpr int kNarrowestFitStretch = 55;
 
 // Where the layout's millimetres land on the device.
 struct Placement {
@@ -58,18 +62,34 @@ QFont FontOf(const FontSpec& spec, double scale) {
     return font;
 }
 
-void DrawLabel(QPainter& painter, const Label& label, const Placement& place) {
+// How a fitted text is made to fit its box: a factor on its size, then a horizontal stretch.
+struct Fitting {
+    double size = 1;
+    int stretch = 100;  // percent
+};
+
+Fitting FittingOf(const Label& label, const Placement& place, const QPaintDevice* device) {
+    if (!label.fit || label.text.isEmpty()) return {};
+    const QFont font = FontOf(label.font, place.scale);
+    const double room = place.Dots(label.box).width();
+    const double width = QFontMetricsF(font, device).horizontalAdvance(label.text);
+    if (room <= 0 || width <= room) return {};
+    Fitting f;
+    const double floor = std::min(1.0, kSmallestFitPoints / font.pointSizeF());
+    f.size = std::max(floor, room / width);
+    const double left = room / (width * f.size);
+    if (left < 1) f.stretch = std::max(kNarrowestFitStretch, int(std::floor(left * 100)));
+    return f;
+}
+
+void DrawLabel(QPainter& painter, const Label& label, const Placement& place, const Fitting& fitting) {
     QPaintDevice* device = painter.device();
     QFont font = FontOf(label.font, place.scale);
-    QFontMetricsF metrics(font, device);
+    if (fitting.size < 1) font.setPointSizeF(font.pointSizeF() * fitting.size);
+    if (fitting.stretch < 100) font.setStretch(fitting.stretch);
+    const QFontMetricsF metrics(font, device);
     const QRectF box = place.Dots(label.box);
-    double width = metrics.horizontalAdvance(label.text);
-    if (label.fit && box.width() > 0 && width > box.width()) {
-        const double shrink = std::max(kSmallestFitPoints / font.pointSizeF(), box.width() / width);
-        font.setPointSizeF(font.pointSizeF() * shrink);
-        metrics = QFontMetricsF(font, device);
-        width = metrics.horizontalAdvance(label.text);
-    }
+    const double width = metrics.horizontalAdvance(label.text);
     double x = box.left();
     if (label.align == Align::Right) x = box.right() - width;
     else if (label.align == Align::Centre) x = box.center().x() - width / 2;
@@ -78,6 +98,8 @@ void DrawLabel(QPainter& painter, const Label& label, const Placement& place) {
     painter.setFont(font);
     painter.drawText(QPointF(x, top + metrics.ascent()), label.text);
 }
+
+bool Printed(const Label& label) { return label.enabled && !label.text.isEmpty(); }
 
 }  // namespace
 
@@ -97,8 +119,22 @@ void RenderReport(const PageReport& report, QPainter& painter) {
         painter.restore();
     }
     painter.setPen(Qt::black);
-    for (const Label& label : report.Labels())
-        if (label.enabled && !label.text.isEmpty()) DrawLabel(painter, label, place);
+    // The labels of a group take the smallest size and width that any of them needs.
+    QHash<QString, Fitting> groups;
+    for (const Label& label : report.Labels()) {
+        if (!Printed(label) || label.fitGroup.isEmpty()) continue;
+        const Fitting own = FittingOf(label, place, painter.device());
+        const auto it = groups.constFind(label.fitGroup);
+        groups.insert(label.fitGroup, it == groups.constEnd() ? own
+                                                              : Fitting{std::min(it->size, own.size),
+                                                                        std::min(it->stretch, own.stretch)});
+    }
+    for (const Label& label : report.Labels()) {
+        if (!Printed(label)) continue;
+        const Fitting fitting =
+            label.fitGroup.isEmpty() ? FittingOf(label, place, painter.device()) : groups.value(label.fitGroup);
+        DrawLabel(painter, label, place, fitting);
+    }
     painter.restore();
 }
 
