@@ -1,5 +1,8 @@
-// The E2 window at an office screen's width: the focus always on a field, the focused field in view.
+// The E2 window at an office screen's width: the focus always on a field, the focused field in
+// view, and one menu for one right-click.
 #include <QAbstractScrollArea>
+#include <QLabel>
+#include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabBar>
@@ -44,6 +47,12 @@ protected:
     }
 
     static void Press(int key) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(key)); }
+
+    // A right-click as the mouse gives it to the window: a press, then the request for a menu.
+    void RightClickAt(QWidget* on, QPoint at) {
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, on->mapTo(window, at));
+        QCoreApplication::processEvents();
+    }
 };
 
 TEST_F(E2Keys, EnterAlongARowKeepsEachFieldInViewOutToTheIncomeColumns) {
@@ -128,6 +137,37 @@ TEST_F(E2Keys, PageEndsLeadToTheNeighbouringPage) {
         const std::vector<QWidget*> to = Fields(c.toPage);
         EXPECT_EQ(Name(QApplication::focusWidget()), Name(c.toLast ? to.back() : to.front())) << c.name;
         EXPECT_TRUE(OnAFieldInView()) << c.name;
+    }
+}
+
+TEST_F(E2Keys, ARightClickOpensOneMenu) {
+    auto* label = window->ControlAs<QLabel>(QStringLiteral("Label4"));
+    ASSERT_NE(label, nullptr);
+    QWidget* canvas = label->parentWidget();
+    Reach(label);
+    const struct {
+        const char* name;
+        QWidget* on;
+        QPoint at;
+        QMenu* menu;
+        int row;  // the row the menu works on afterwards
+    } cases[] = {
+        {"on a row number", label, label->rect().center(), window->pmEdit, 4},
+        {"on the page beside the rows", canvas, label->mapTo(canvas, QPoint(-6, label->height() / 2)), window->PopupMenu1, 4},
+    };
+    for (const auto& c : cases) {
+        const QPoint onCanvas = c.on == canvas ? c.at : c.on->mapTo(canvas, c.at);
+        ASSERT_EQ(canvas->childAt(onCanvas), c.on == canvas ? nullptr : c.on)
+            << c.name << ": the click's target";
+        RightClickAt(c.on, c.at);
+        QWidget* popup = QApplication::activePopupWidget();
+        EXPECT_EQ(popup, c.menu) << c.name;
+        const QList<QMenu*> all = window->findChildren<QMenu*>();
+        const auto menus = std::count_if(all.cbegin(), all.cend(), [](QMenu* m) { return m->isVisible(); });
+        EXPECT_EQ(menus, 1) << c.name << ": one menu shows";
+        EXPECT_EQ(window->CurrentRow, c.row) << c.name;
+        if (popup) QTest::keyClick(popup, Qt::Key_Escape);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << c.name << ": Escape closes it";
     }
 }
 
