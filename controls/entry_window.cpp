@@ -80,6 +80,16 @@ bool EntryWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         break;
+    case QEvent::Resize:
+        // A window opens small and then takes its size: the page keeps no more of a scroll
+        // than the focused field needs at the size it has now.
+        for (int page = 0; page < ScrolledPages(); ++page) {
+            QWidget* focus = QApplication::focusWidget();
+            if (watched != pages_[page]->viewport() || !focus || !pages_[page]->widget()->isAncestorOf(focus)) continue;
+            pages_[page]->horizontalScrollBar()->setValue(0);
+            KeepInView(focus);
+        }
+        break;
     case QEvent::KeyPress:
         if (std::find(pages_.begin(), pages_.end(), watched) != pages_.end() &&
             NavigationKey(static_cast<QKeyEvent*>(event)))

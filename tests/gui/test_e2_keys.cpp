@@ -112,6 +112,19 @@ TEST_F(E2Keys, AClickOnAHalfHiddenFieldBringsItIntoView) {
     EXPECT_TRUE(OnAFieldInView());
 }
 
+TEST_F(E2Keys, AWindowGrowingToItsSizeScrollsBackAsFarAsTheFocusedFieldAllows) {
+    // As the main window opens it: small first, the name field focused, then full size.
+    window->resize(400, 300);
+    QCoreApplication::processEvents();
+    QLineEdit* name = F("edBigName");
+    name->setFocus(Qt::OtherFocusReason);
+    ASSERT_GT(Page(0)->horizontalScrollBar()->value(), 0) << "the small view follows the field";
+    window->resize(1024, 768);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(OnAFieldInView());
+    EXPECT_EQ(Page(0)->horizontalScrollBar()->value(), 0) << "the page shows from its left edge again";
+}
+
 TEST_F(E2Keys, PageEndsLeadToTheNeighbouringPage) {
     const struct {
         const char* name;
