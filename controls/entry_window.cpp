@@ -165,6 +165,13 @@ void EntryWindow::MoveFocus(bool forward) {
     arriving_ = nullptr;
 }
 
+bool EntryWindow::focusNextPrevChild(bool next) {
+    // Qt's own order runs on past the page's last field into the window, and from there to the
+    // fields of pages that are not showing.
+    MoveFocus(next);
+    return true;
+}
+
 void EntryWindow::Enter(QWidget* field, Qt::FocusReason reason) {
     QPointer<QWidget> wanted = field;
     field->setFocus(reason);

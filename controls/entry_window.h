@@ -70,6 +70,8 @@ protected:
     void EscapeClose();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab and Shift+Tab walk the fields as Enter and Up do.
+    bool focusNextPrevChild(bool next) override;
     // Changes: asks whether to save them first; a save that fails keeps the window open.
     void closeEvent(QCloseEvent* event) override;
 

@@ -107,6 +107,27 @@ TEST_F(E1Keys, PageEndsLeadToTheNeighbouringPage) {
         EXPECT_EQ(Name(QApplication::focusWidget()), Name(c.toLast ? to.back() : to.front())) << c.name;
         EXPECT_TRUE(OnAFieldInView()) << c.name;
     }
+
+    // Tab and Shift+Tab go as Enter and Up do, never to a field of a page that is not showing.
+    const struct {
+        const char* name;
+        int page;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        int toPage;
+    } tabs[] = {
+        {"Tab past page 2", 1, Qt::Key_Tab, Qt::NoModifier, 2},
+        {"Tab past the special cases", 4, Qt::Key_Tab, Qt::NoModifier, 4},
+        {"Shift+Tab before page 4", 3, Qt::Key_Backtab, Qt::ShiftModifier, 2},
+    };
+    for (const auto& c : tabs) {
+        window->pcPages->setCurrentIndex(c.page);
+        const std::vector<QWidget*> fields = Fields(c.page);
+        (c.key == Qt::Key_Tab ? fields.back() : fields.front())->setFocus(Qt::OtherFocusReason);
+        Press(c.key, c.modifiers);
+        EXPECT_EQ(window->pcPages->currentIndex(), c.toPage) << c.name;
+        EXPECT_TRUE(OnAFieldInView()) << c.name;
+    }
 }
 
 TEST_F(E1Keys, CheckBoxesAndButtonsTakeTheNavigationKeys) {
@@ -125,7 +146,8 @@ TEST_F(E1Keys, CheckBoxesAndButtonsTakeTheNavigationKeys) {
         {"PgDn on a box of page 1", firstBox(0), Qt::Key_PageDown, 1},
         {"PgUp on a box of page 3", firstBox(2), Qt::Key_PageUp, 1},
         {"PgDn on a box of the special cases wraps", firstBox(4), Qt::Key_PageDown, 0},
-        {"PgUp on the horsepower button", window->Control(QStringLiteral("Button1")), Qt::Key_PageUp, -1},  // the page before
+        // -1: the page before the button's
+        {"PgUp on the horsepower button", window->Control(QStringLiteral("Button1")), Qt::Key_PageUp, -1},
     };
     for (const auto& c : cases) {
         ASSERT_NE(c.control, nullptr) << c.name;

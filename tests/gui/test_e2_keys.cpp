@@ -166,7 +166,8 @@ TEST_F(E2Keys, ARightClickOpensOneMenu) {
         int row;  // the row the menu works on afterwards
     } cases[] = {
         {"on a row number", label, label->rect().center(), window->pmEdit, 4},
-        {"on the page beside the rows", canvas, label->mapTo(canvas, QPoint(-6, label->height() / 2)), window->PopupMenu1, 4},
+        {"on the page beside the rows", canvas, label->mapTo(canvas, QPoint(-6, label->height() / 2)),
+         window->PopupMenu1, 4},
     };
     for (const auto& c : cases) {
         const QPoint onCanvas = c.on == canvas ? c.at : c.on->mapTo(canvas, c.at);
