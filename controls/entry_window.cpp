@@ -1,13 +1,17 @@
 // EntryWindow: the pages, keys, wheel and closing questions of the entry windows.
 #include "controls/entry_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "controls/run_command.h"
 #include "controls/user_dialogs.h"
@@ -18,6 +22,7 @@ namespace dz {
 namespace {
 
 constexpr int kWheelNotch = 120;  // angle delta of one notch
+constexpr int kViewMargin = 20;   // room kept around the focused field inside the page's view
 
 }  // namespace
 
@@ -27,21 +32,33 @@ EntryWindow::EntryWindow(PageScrolling scrolling, QWidget* parent)
     pcPages = new QTabWidget(this);
     pcPages->setObjectName(QStringLiteral("pcPages"));
     pcPages->setDocumentMode(true);
+    // The tabs change by PgUp/PgDn and by the mouse; holding the focus they would take the typing.
+    pcPages->setFocusPolicy(Qt::NoFocus);
+    pcPages->tabBar()->setFocusPolicy(Qt::NoFocus);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pcPages);
+    // Keys, clicks and a message box closing all end in a focus change.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { KeepInView(now); });
 }
 
 EntryWindow::~EntryWindow() = default;
 
 void EntryWindow::AddPage(QScrollArea* page, const QString& title) {
     if (static_cast<int>(pages_.size()) < ScrolledPages()) page->viewport()->installEventFilter(this);
+    // Holding the focus the page would scroll on the arrows and drop what is typed.
+    page->setFocusPolicy(Qt::NoFocus);
+    // The navigation keys that a check box or a button leaves unused travel up to the page.
+    page->installEventFilter(this);
     pages_.push_back(page);
     pcPages->addTab(page, title);
 }
 
 void EntryWindow::FollowPageChanges() {
-    connect(pcPages, &QTabWidget::currentChanged, this, [this](int index) { FocusOnPage(index); });
+    connect(pcPages, &QTabWidget::currentChanged, this, [this](int index) {
+        if (arriving_) arriving_->setFocus(Qt::OtherFocusReason);
+        else FocusOnPage(index);
+    });
 }
 
 void EntryWindow::ShowFirstPage() {
@@ -63,10 +80,20 @@ bool EntryWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         break;
-    case QEvent::FocusIn:
-        if (auto* widget = qobject_cast<QWidget*>(watched))
-            for (int page = 0; page < ScrolledPages(); ++page)
-                if (pages_[page]->widget()->isAncestorOf(widget)) pages_[page]->ensureWidgetVisible(widget, 20, 20);
+    case QEvent::Resize:
+        // A window opens small and then takes its size: the page keeps no more of a scroll
+        // than the focused field needs at the size it has now.
+        for (int page = 0; page < ScrolledPages(); ++page) {
+            QWidget* focus = QApplication::focusWidget();
+            if (watched != pages_[page]->viewport() || !focus || !pages_[page]->widget()->isAncestorOf(focus)) continue;
+            pages_[page]->horizontalScrollBar()->setValue(0);
+            KeepInView(focus);
+        }
+        break;
+    case QEvent::KeyPress:
+        if (std::find(pages_.begin(), pages_.end(), watched) != pages_.end() &&
+            NavigationKey(static_cast<QKeyEvent*>(event)))
+            return true;
         break;
     default:
         break;
@@ -84,10 +111,10 @@ bool EntryWindow::NavigationKey(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Down:
-        MoveFocusWithin(this, true);
+        MoveFocus(true);
         return true;
     case Qt::Key_Up:
-        MoveFocusWithin(this, false);
+        MoveFocus(false);
         return true;
     case Qt::Key_Escape:
         EscapeClose();
@@ -112,6 +139,62 @@ bool EntryWindow::NavigationKey(QKeyEvent* event) {
     }
 }
 
+void EntryWindow::MoveFocus(bool forward) {
+    const int page = pcPages->currentIndex();
+    const std::vector<QWidget*> fields = FieldsWithin(pages_[page]->widget());
+    const auto at = std::find(fields.begin(), fields.end(), QApplication::focusWidget());
+    if (at == fields.end()) {
+        FocusOnPage(page);
+        return;
+    }
+    const Qt::FocusReason reason = forward ? Qt::TabFocusReason : Qt::BacktabFocusReason;
+    if (forward ? at + 1 != fields.end() : at != fields.begin()) {
+        Enter(forward ? at[1] : at[-1], reason);
+        return;
+    }
+    const int next = page + (forward ? 1 : -1);
+    if (next < 0 || next >= pcPages->count()) return;
+    const std::vector<QWidget*> there = FieldsWithin(pages_[next]->widget());
+    if (there.empty()) return;
+    QWidget* target = forward ? there.front() : there.back();
+    // The field is left before the page changes, and the new page opens on the field itself
+    // rather than on the field last used there.
+    Enter(target, reason);
+    arriving_ = target;
+    pcPages->setCurrentIndex(next);
+    arriving_ = nullptr;
+}
+
+bool EntryWindow::focusNextPrevChild(bool next) {
+    // Qt's own order runs on past the page's last field into the window, and from there to the
+    // fields of pages that are not showing.
+    MoveFocus(next);
+    return true;
+}
+
+void EntryWindow::Enter(QWidget* field, Qt::FocusReason reason) {
+    QPointer<QWidget> wanted = field;
+    field->setFocus(reason);
+    // Leaving the previous field may have shown a message box, which took the focus on its way.
+    if (!wanted || QApplication::focusWidget() == wanted) return;
+    // The box gave the activation back to nothing: the field would show no cursor and take no keys.
+    if (!isActiveWindow()) activateWindow();
+    wanted->setFocus(reason);
+    KeepInView(wanted);
+}
+
+void EntryWindow::KeepInView(QWidget* focused) {
+    if (!focused) return;
+    for (QScrollArea* page : pages_) {
+        if (!page->widget() || !page->widget()->isAncestorOf(focused)) continue;
+        // The whole field, not only its text cursor, which is all that ensureWidgetVisible
+        // shows of a line edit: a right-aligned amount would show its last digit alone.
+        const QRect place(focused->mapTo(page->widget(), QPoint(0, 0)), focused->size());
+        page->ensureVisible(place.center().x(), place.center().y(), place.width() / 2 + kViewMargin,
+                            place.height() / 2 + kViewMargin);
+    }
+}
+
 void EntryWindow::NextPage() { ShowPage(pcPages->currentIndex() + 1); }
 
 void EntryWindow::PrevPage() { ShowPage(pcPages->currentIndex() - 1); }
@@ -128,18 +211,14 @@ void EntryWindow::ScrollPage(int index, int delta) {
 
 void EntryWindow::FocusOnPage(int index) {
     QScrollArea* page = pages_[index];
-    const QRect view(QPoint(0, page->verticalScrollBar()->value()), page->viewport()->size());
-    QWidget* first = nullptr;
-    for (QWidget* w = page->widget()->nextInFocusChain(); w && page->widget()->isAncestorOf(w);
-         w = w->nextInFocusChain()) {
-        if (!w->isVisibleTo(page) || !(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled()) continue;
-        if (!first) first = w;
-        if (view.contains(w->mapTo(page->widget(), QPoint(0, 0)))) {
-            first = w;
-            break;
-        }
-    }
-    if (first) first->setFocus(Qt::OtherFocusReason);
+    const QRect view(QPoint(page->horizontalScrollBar()->value(), page->verticalScrollBar()->value()),
+                     page->viewport()->size());
+    const std::vector<QWidget*> fields = FieldsWithin(page->widget());
+    if (fields.empty()) return;
+    const auto shown = std::find_if(fields.begin(), fields.end(), [&](QWidget* w) {
+        return view.contains(w->mapTo(page->widget(), QPoint(0, 0)));
+    });
+    (shown != fields.end() ? *shown : fields.front())->setFocus(Qt::OtherFocusReason);
 }
 
 void EntryWindow::EscapeClose() {

@@ -58,6 +58,10 @@ protected:
     // Return, Enter and the arrows walk the fields; Escape asks; PgUp/PgDn change the page; with
     // Ctrl alone PgUp/PgDn, Home and End scroll. False for any other key.
     bool NavigationKey(QKeyEvent* event);
+    // The next (or previous) field of the page showing. Past the page's last field the next
+    // page's first one, before its first field the previous page's last one; the first and the
+    // last page keep the focus at their ends.
+    void MoveFocus(bool forward);
     void ShowPage(int index);
     void ScrollPage(int index, int delta);
     // The first field in view on the page, so that the keys go on working there.
@@ -66,6 +70,8 @@ protected:
     void EscapeClose();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab and Shift+Tab walk the fields as Enter and Up do.
+    bool focusNextPrevChild(bool next) override;
     // Changes: asks whether to save them first; a save that fails keeps the window open.
     void closeEvent(QCloseEvent* event) override;
 
@@ -75,9 +81,15 @@ protected:
 private:
     int ScrolledPages() const { return static_cast<int>(scrolling_.wheelStep.size()); }
 
+    // The focused field's page shows it whole, scrolled no further than needed.
+    void KeepInView(QWidget* focused);
+    // The focus to `field`, and there it stays even when leaving the previous field shows a box.
+    void Enter(QWidget* field, Qt::FocusReason reason);
+
     PageScrolling scrolling_;
     std::vector<QScrollArea*> pages_;  // one per tab
     int wheelPending_ = 0;             // parts of a wheel notch not yet scrolled
+    QWidget* arriving_ = nullptr;      // the field a page change by MoveFocus goes to
 };
 
 }  // namespace dz

@@ -1,24 +1,25 @@
-// Focus movement inside one window.
+// The fields of one page in tab order.
 #include "controls/focus_chain.h"
 
-#include <QApplication>
+#include <QAbstractScrollArea>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QWidget>
 
 namespace dz {
 
-void MoveFocusWithin(QWidget* window, bool forward) {
-    QWidget* start = QApplication::focusWidget();
-    if (!start || !window->isAncestorOf(start)) start = window;
-    QWidget* w = start;
-    while (true) {
-        w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
-        if (!w || w == start) return;
-        if (!window->isAncestorOf(w) || qobject_cast<QTabBar*>(w)) continue;
-        if (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus)) continue;
-        w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-        return;
+std::vector<QWidget*> FieldsWithin(QWidget* area) {
+    std::vector<QWidget*> fields;
+    // The chain is a ring through the whole top-level window; the area's fields need not follow
+    // the area itself.
+    for (QWidget* w = area->nextInFocusChain(); w && w != area; w = w->nextInFocusChain()) {
+        if (!area->isAncestorOf(w) || !w->isVisibleTo(area) || !w->isEnabled()) continue;
+        if (!(w->focusPolicy() & Qt::TabFocus) || w->focusProxy()) continue;
+        if (qobject_cast<QAbstractScrollArea*>(w) || qobject_cast<QTabBar*>(w) || qobject_cast<QTabWidget*>(w))
+            continue;
+        fields.push_back(w);
     }
+    return fields;
 }
 
 }  // namespace dz

@@ -1,12 +1,13 @@
-// Moving the focus to the next or previous field of one window (Enter, Down and Up in the entry windows).
+// The fields of one page in tab order, for Enter, Down and Up in the entry windows.
 #pragma once
+#include <vector>
 
 class QWidget;
 
 namespace dz {
 
-// The focus chain runs through the whole main window; only `window`'s visible, enabled fields
-// that take the focus by tabbing count, and the tab bar of its pages is passed over.
-void MoveFocusWithin(QWidget* window, bool forward);
+// The fields of `area`: its descendants that are shown within it, enabled and take the focus
+// by tabbing, in the window's tab order. Scroll areas and tab bars are frames, never fields.
+std::vector<QWidget*> FieldsWithin(QWidget* area);
 
 }  // namespace dz

@@ -1,4 +1,5 @@
 // The E1 window's keyboard: the fields that take the navigation keys, the car fields' picture, page 1's first field.
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <algorithm>
@@ -10,7 +11,8 @@ namespace dz {
 bool TfiE1::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress:
-        if (std::binary_search(navigation_.begin(), navigation_.end(), watched))
+        // Every check box takes the navigation keys as the fields do; it keeps Space.
+        if (std::binary_search(navigation_.begin(), navigation_.end(), watched) || qobject_cast<QCheckBox*>(watched))
             return NavigationKey(static_cast<QKeyEvent*>(event));
         break;
     case QEvent::FocusIn:
