@@ -13,6 +13,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "controls/edit_field.h"
 #include "controls/run_command.h"
 #include "controls/user_dialogs.h"
 #include "controls/entry_texts.h"
@@ -174,13 +175,16 @@ bool EntryWindow::focusNextPrevChild(bool next) {
 
 void EntryWindow::Enter(QWidget* field, Qt::FocusReason reason) {
     QPointer<QWidget> wanted = field;
+    QPointer<EditField> leaving = qobject_cast<EditField*>(QApplication::focusWidget());
     field->setFocus(reason);
     // Leaving the previous field may have shown a message box, which took the focus on its way.
     if (!wanted || QApplication::focusWidget() == wanted) return;
+    // A field that refused the text it was left with keeps the focus until it is mended.
+    QWidget* target = leaving && !leaving->Refusal().isEmpty() ? leaving.data() : wanted.data();
     // The box gave the activation back to nothing: the field would show no cursor and take no keys.
     if (!isActiveWindow()) activateWindow();
-    wanted->setFocus(reason);
-    KeepInView(wanted);
+    target->setFocus(reason);
+    KeepInView(target);
 }
 
 void EntryWindow::KeepInView(QWidget* focused) {

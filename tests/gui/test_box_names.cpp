@@ -66,10 +66,10 @@ TEST(ShortDeclarationNames, EveryBoxHasAName) {
         const bool entry = qobject_cast<QLineEdit*>(control) || qobject_cast<QCheckBox*>(control);
         if (!entry || control->objectName().isEmpty()) continue;  // a grid's cell editor has no name of its own
         EXPECT_FALSE(control->accessibleName().isEmpty()) << control->objectName().toStdString();
-        if (control->objectName().startsWith(QLatin1String("cbP")))
-            EXPECT_EQ(control->accessibleName(),
-                      forms::CodeLabel(control->objectName().mid(3).toInt()))
+        if (control->objectName().startsWith(QLatin1String("cbP"))) {
+            EXPECT_EQ(control->accessibleName(), forms::CodeLabel(control->objectName().mid(3).toInt()))
                 << control->objectName().toStdString();
+        }
     }
 }
 

@@ -223,7 +223,9 @@ TEST_F(E2FilesTest, FailedSavesKeepTheChangesAndTheFile) {
         EXPECT_TRUE(window->Modified()) << c.name;
         EXPECT_FALSE(scratch.exists(kFile)) << c.name;
         ASSERT_EQ(UserDialogs::ShownTexts().size(), 1) << c.name << ": the error is reported";
-        if (c.tablesFolder) EXPECT_EQ(window->Record(), before) << c.name << ": the record stays as it was";
+        if (c.tablesFolder) {
+            EXPECT_EQ(window->Record(), before) << c.name << ": the record stays as it was";
+        }
 
         // Closing asks to save; a save that fails keeps the window open.
         dialogs.answers({true});

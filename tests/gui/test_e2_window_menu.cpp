@@ -331,8 +331,12 @@ TEST_F(E2WindowTest, EscapeAsksBeforeLosingChanges) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(watched.isNull(), c.closes) << c.name;
         EXPECT_EQ(UserDialogs::ShownTexts().size(), c.asked) << c.name;
-        if (c.asked > 0) EXPECT_EQ(UserDialogs::ShownTexts()[0], entry::kEscapeQuestion) << c.name;
-        if (c.asked > 1) EXPECT_EQ(UserDialogs::ShownTexts()[1], entry::kCloseQuestion) << c.name;
+        if (c.asked > 0) {
+            EXPECT_EQ(UserDialogs::ShownTexts()[0], entry::kEscapeQuestion) << c.name;
+        }
+        if (c.asked > 1) {
+            EXPECT_EQ(UserDialogs::ShownTexts()[1], entry::kCloseQuestion) << c.name;
+        }
         EXPECT_FALSE(folder.exists("Tables/E2.dta")) << c.name;
     }
 }

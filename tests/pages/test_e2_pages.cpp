@@ -103,7 +103,9 @@ TEST(E2Pages, EveryFieldOfTheWindowIsOverItsBoxOnce) {
             int page = -1;
             const FormBox* box = FindBox(name, &page);
             ASSERT_NE(box, nullptr) << name.toStdString() << " has no box";
-            if (f.page >= 0) EXPECT_EQ(page, f.page) << name.toStdString();
+            if (f.page >= 0) {
+                EXPECT_EQ(page, f.page) << name.toStdString();
+            }
             EXPECT_EQ(box->kind, f.kind) << name.toStdString();
             EXPECT_EQ(box->maxLength, f.maxLength) << name.toStdString();
             EXPECT_EQ(box->presence, f.presence) << name.toStdString();
@@ -114,8 +116,9 @@ TEST(E2Pages, EveryFieldOfTheWindowIsOverItsBoxOnce) {
         for (const FormBox& box : E2Page(page).boxes) {
             EXPECT_FALSE(seen.contains(box.name)) << box.name.toStdString() << " twice";
             seen.insert(box.name);
-            if (box.presence != Presence::PrintOnly)
+            if (box.presence != Presence::PrintOnly) {
                 EXPECT_TRUE(expected.contains(box.name)) << box.name.toStdString() << " is no field of the window";
+            }
         }
 }
 
