@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "controls/focus_chain.h"
+#include "entry_keys.h"
 #include "test_e1_fixture.h"
 
 namespace dz::test {
@@ -25,20 +26,7 @@ protected:
     std::vector<QWidget*> Fields(int page) const { return FieldsWithin(Page(page)->widget()); }
     static QString Name(const QWidget* w) { return w ? w->objectName() : QStringLiteral("nothing"); }
 
-    // The focus is on a field of the page shown, wholly inside the page's view.
-    ::testing::AssertionResult OnAFieldInView() const {
-        QWidget* focus = QApplication::focusWidget();
-        if (!focus || qobject_cast<QAbstractScrollArea*>(focus) || qobject_cast<QTabBar*>(focus) ||
-            focus == window->pcPages)
-            return ::testing::AssertionFailure() << "the focus is on " << Name(focus).toStdString();
-        QScrollArea* page = Page(window->pcPages->currentIndex());
-        if (!page->widget()->isAncestorOf(focus))
-            return ::testing::AssertionFailure() << Name(focus).toStdString() << " is not on the page shown";
-        const QRect place(focus->mapTo(page->viewport(), QPoint(0, 0)), focus->size());
-        if (!page->viewport()->rect().contains(place))
-            return ::testing::AssertionFailure() << Name(focus).toStdString() << " lies out of view";
-        return ::testing::AssertionSuccess();
-    }
+    ::testing::AssertionResult OnAFieldInView() const { return test::OnAFieldInView(*window); }
 
     void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
@@ -80,14 +68,7 @@ TEST_F(E1Keys, EnterAndUpWalkEveryFieldOfEveryPageInView) {
 
 TEST_F(E1Keys, PageEndsLeadToTheNeighbouringPage) {
     ScriptedDialogs dialogs;
-    const struct {
-        const char* name;
-        int page;
-        bool fromLast;  // the key is pressed in the page's last field, else in its first
-        int key;
-        int toPage;
-        bool toLast;
-    } cases[] = {
+    test::CheckPageEnds(*window, {
         {"Enter past page 1", 0, true, Qt::Key_Return, 1, false},
         {"Down past page 3", 2, true, Qt::Key_Down, 3, false},
         {"Down past page 4 to the special cases", 3, true, Qt::Key_Down, 4, false},
@@ -95,18 +76,7 @@ TEST_F(E1Keys, PageEndsLeadToTheNeighbouringPage) {
         {"Up before the special cases", 4, false, Qt::Key_Up, 3, true},
         {"Up before page 1 stays", 0, false, Qt::Key_Up, 0, false},
         {"Enter past the special cases stays", 4, true, Qt::Key_Return, 4, true},
-    };
-    for (const auto& c : cases) {
-        window->pcPages->setCurrentIndex(c.page);
-        const std::vector<QWidget*> from = Fields(c.page);
-        ASSERT_FALSE(from.empty()) << c.name;
-        (c.fromLast ? from.back() : from.front())->setFocus(Qt::OtherFocusReason);
-        Press(c.key);
-        EXPECT_EQ(window->pcPages->currentIndex(), c.toPage) << c.name;
-        const std::vector<QWidget*> to = Fields(c.toPage);
-        EXPECT_EQ(Name(QApplication::focusWidget()), Name(c.toLast ? to.back() : to.front())) << c.name;
-        EXPECT_TRUE(OnAFieldInView()) << c.name;
-    }
+    });
 
     // Tab and Shift+Tab go as Enter and Up do, never to a field of a page that is not showing.
     const struct {

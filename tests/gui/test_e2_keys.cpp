@@ -11,6 +11,7 @@
 
 #include "controls/edit_field.h"
 #include "controls/focus_chain.h"
+#include "entry_keys.h"
 #include "e2/fi_e2_names.h"
 #include "test_e2_window.h"
 
@@ -31,20 +32,7 @@ protected:
     std::vector<QWidget*> Fields(int page) const { return FieldsWithin(Page(page)->widget()); }
     static std::string Name(const QWidget* w) { return w ? w->objectName().toStdString() : "nothing"; }
 
-    // The focus is on a field of the page shown, wholly inside the page's view.
-    ::testing::AssertionResult OnAFieldInView() const {
-        QWidget* focus = QApplication::focusWidget();
-        if (!focus || qobject_cast<QAbstractScrollArea*>(focus) || qobject_cast<QTabBar*>(focus) ||
-            focus == window->pcPages)
-            return ::testing::AssertionFailure() << "the focus is on " << Name(focus);
-        QScrollArea* page = Page(window->pcPages->currentIndex());
-        if (!page->widget()->isAncestorOf(focus))
-            return ::testing::AssertionFailure() << Name(focus) << " is not on the page shown";
-        const QRect place(focus->mapTo(page->viewport(), QPoint(0, 0)), focus->size());
-        if (!page->viewport()->rect().contains(place))
-            return ::testing::AssertionFailure() << Name(focus) << " lies out of view";
-        return ::testing::AssertionSuccess();
-    }
+    ::testing::AssertionResult OnAFieldInView() const { return test::OnAFieldInView(*window); }
 
     static void Press(int key) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(key)); }
 
@@ -126,31 +114,13 @@ TEST_F(E2Keys, AWindowGrowingToItsSizeScrollsBackAsFarAsTheFocusedFieldAllows) {
 }
 
 TEST_F(E2Keys, PageEndsLeadToTheNeighbouringPage) {
-    const struct {
-        const char* name;
-        int page;
-        bool fromLast;  // the key is pressed in the page's last field, else in its first
-        int key;
-        int toPage;
-        bool toLast;
-    } cases[] = {
+    test::CheckPageEnds(*window, {
         {"Enter past page 1", 0, true, Qt::Key_Return, 1, false},
         {"Down past page 1", 0, true, Qt::Key_Down, 1, false},
         {"Up before page 2", 1, false, Qt::Key_Up, 0, true},
         {"Up before page 1 stays", 0, false, Qt::Key_Up, 0, false},
         {"Enter past page 2 stays", 1, true, Qt::Key_Return, 1, true},
-    };
-    for (const auto& c : cases) {
-        window->pcPages->setCurrentIndex(c.page);
-        const std::vector<QWidget*> from = Fields(c.page);
-        ASSERT_FALSE(from.empty()) << c.name;
-        (c.fromLast ? from.back() : from.front())->setFocus(Qt::OtherFocusReason);
-        Press(c.key);
-        EXPECT_EQ(window->pcPages->currentIndex(), c.toPage) << c.name;
-        const std::vector<QWidget*> to = Fields(c.toPage);
-        EXPECT_EQ(Name(QApplication::focusWidget()), Name(c.toLast ? to.back() : to.front())) << c.name;
-        EXPECT_TRUE(OnAFieldInView()) << c.name;
-    }
+    });
 }
 
 TEST_F(E2Keys, ARightClickOpensOneMenu) {
