@@ -1,16 +1,14 @@
-// Building an E1 report: sheet data, the pages' pictures in black and white, labels over the print areas.
+// Building an E1 report: sheet data, the form pages drawn from their descriptions, labels over the print areas.
 #include "layouts/e1_reports.h"
 
-#include <QHash>
-#include <QMutex>
 #include <QPainter>
 #include <algorithm>
+#include <memory>
 
 #include "forms/form_page.h"
 #include "forms/page_builder.h"
 #include "render/page_render.h"
 #include "render/print_areas.h"
-#include "report/mono_image.h"
 #include "report/units.h"
 
 namespace dz {
@@ -50,25 +48,17 @@ const SheetData& DataOf(E1Sheet sheet) {
     return *std::find_if(std::begin(kSheets), std::end(kSheets), [sheet](const SheetData& d) { return d.sheet == sheet; });
 }
 
-// The printed part of form page `index` as a 1-bit picture; drawn once per run.
-QImage Background(int index) {
-    static QMutex mutex;
-    static QHash<int, QImage> drawn;
-    QMutexLocker lock(&mutex);
-    if (const auto it = drawn.constFind(index); it != drawn.constEnd()) return *it;
-    const double dotsPerUnit = kE1BackgroundDpi / report::kMmPerInch / 10;
-    const QSize sheet(qRound(forms::kPageWidth * dotsPerUnit), qRound(forms::kPageHeight * dotsPerUnit));
-    QImage image(qRound(kContentWidthMm * 10 * dotsPerUnit), qRound(kContentHeightMm * 10 * dotsPerUnit),
-                 QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        painter.translate(-kMarginLeft * dotsPerUnit, -kMarginTop * dotsPerUnit);
-        forms::PaintPage(painter, forms::E1Page(index), sheet, forms::RenderTarget::Print);
-    }
-    const QImage mono = report::ToBlackAndWhite(image);
-    drawn.insert(index, mono);
-    return mono;
+// The printed part of form page `index`, drawn from its description as lines, fills and text,
+// its top-left corner at `x` on the layout. The painter counts in millimetres of the layout.
+void DrawFormPage(QPainter& painter, int index, double x, const QString& typeface) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setClipRect(QRectF(x, 0, kContentWidthMm, kContentHeightMm), Qt::IntersectClip);
+    painter.translate(x - kMarginLeft / 10.0, -kMarginTop / 10.0);
+    painter.scale(0.1, 0.1);  // the description's tenths of a millimetre
+    forms::PaintPage(painter, forms::E1Page(index), QSize(forms::kPageWidth, forms::kPageHeight),
+                     forms::RenderTarget::Print, typeface);
+    painter.restore();
 }
 
 report::Align AlignOf(int qtAlign) {
@@ -108,13 +98,22 @@ E1PrintPage::E1PrintPage(E1Sheet sheet) : report(DataOf(sheet).paper, DataOf(she
     report.title = QString::fromUtf16(data.title);
     report.setMargins(data.margins);
     report.setDesignArea(QRectF(0, 0, data.width, kContentHeightMm));
-    for (std::size_t i = 0; i < data.pages.size(); ++i)
-        report.AddImage(Background(data.pages[i]), QRectF(data.x[i], 0, kContentWidthMm, kContentHeightMm));
+    // A page is drawn from its description unless a sheet picture takes its place.
+    auto pictured = std::make_shared<std::vector<bool>>(data.pages.size(), false);
+    pictured_ = pictured;
+    for (std::size_t i = 0; i < data.pages.size(); ++i) {
+        report.AddImage(QImage(), QRectF(data.x[i], 0, kContentWidthMm, kContentHeightMm));
+        report.AddDrawing([pictured, i, index = data.pages[i], x = data.x[i]](QPainter& painter,
+                                                                             const report::PageReport& drawn) {
+            if (!(*pictured)[i]) DrawFormPage(painter, index, x, drawn.typeface);
+        });
+    }
     for (std::size_t i = 0; i < data.pages.size(); ++i) AddLabels(report, data.pages[i], data.x[i]);
 }
 
 void E1PrintPage::SetSheetPicture(int position, const QImage& picture) {
     const double x = DataOf(sheet_).x.at(static_cast<std::size_t>(position));
+    pictured_->at(static_cast<std::size_t>(position)) = true;
     // The picture is the whole sheet: its margins lie outside the printed part.
     report.Images().at(static_cast<std::size_t>(position)) =
         report::ReportImage{picture, QRectF(x - kMarginLeft / 10.0, -kMarginTop / 10.0, forms::kPageWidth / 10.0,

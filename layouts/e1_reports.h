@@ -1,6 +1,7 @@
-// The six printed E1 reports (four A4 pages, two A3 sheets): the form pages as backgrounds, a label over every box.
+// The six printed E1 reports (four A4 pages, two A3 sheets): the form pages drawn under a label over every box.
 #pragma once
 #include <QString>
+#include <memory>
 #include <vector>
 
 #include "report/page_report.h"
@@ -19,8 +20,8 @@ public:
     E1Sheet sheet() const { return sheet_; }
     const std::vector<int>& formPages() const { return pages_; }
 
-    // Replaces the built-in black-and-white picture of the page at `position` (0: left) by a
-    // picture of the whole A4 sheet, such as a colour background file.
+    // Prints a picture of the whole A4 sheet, such as a colour background file, instead of the
+    // page at `position` (0: left) drawn from its description.
     void SetSheetPicture(int position, const QImage& picture);
 
     report::PageReport report;
@@ -28,6 +29,7 @@ public:
 private:
     E1Sheet sheet_;
     std::vector<int> pages_;
+    std::shared_ptr<std::vector<bool>> pictured_;  // per position: a sheet picture replaces the drawing
 };
 
 // The report classes the print dialog builds, one per sheet.
@@ -58,8 +60,5 @@ public:
 
 // The report's title ("E1 Σελ.1" … "E1 Σελ.2 (A3)").
 QString E1SheetTitle(E1Sheet sheet);
-
-// The resolution of the form pictures printed under the labels.
-inline constexpr int kE1BackgroundDpi = 300;
 
 }  // namespace dz

@@ -259,7 +259,7 @@ TfiEkaPrn::TfiEkaPrn() {
     // The part of the layout that must be on the sheet; a little wider than the area inside
     // the margins, so the whole note is drawn slightly smaller rather than cut at the right.
     qrEka.setDesignArea(QRectF(QPointF(PxToMm(kLeft), 0), QPointF(PxToMm(kRight), PxToMm(kBottom))));
-    qrEka.AddDrawing(DrawForm);
+    qrEka.AddDrawing([](QPainter& painter, const report::PageReport&) { DrawForm(painter); });
     AddHeader(qrEka);
     AddG1(qrEka);
     AddPairBlocks(qrEka);

@@ -39,6 +39,14 @@ const QColor kDark(0x4A, 0x4A, 0x4A);
 const QString kSans = QStringLiteral("Liberation Sans");
 const QString kNarrow = QStringLiteral("Liberation Sans Narrow");
 
+// The faces a page's texts are drawn in: the form's own pair, or one chosen typeface.
+struct Faces {
+    QString regular;
+    QString narrow;
+};
+
+Faces FacesFor(const QString& family) { return family.isEmpty() ? Faces{kSans, kNarrow} : Faces{family, family}; }
+
 QFont MakeFont(const QString& family, double pixels, bool bold) {
     QFont font(family);
     font.setStyleHint(QFont::SansSerif);
@@ -49,11 +57,11 @@ QFont MakeFont(const QString& family, double pixels, bool bold) {
 
 // Draws `text` in `rect` at the largest size up to `pixels` that fits: one line in the regular
 // face, two lines, one line in the narrow face, two lines narrow, then smaller; elided at last.
-void DrawFitted(QPainter& painter, const QRectF& rect, const QString& text, double pixels, bool bold, bool wrap,
-                int align) {
+void DrawFitted(QPainter& painter, const Faces& faces, const QRectF& rect, const QString& text, double pixels,
+                bool bold, bool wrap, int align) {
     const Qt::Alignment alignment = Qt::Alignment(align);
     for (double scale = 1.0; scale >= 0.6; scale -= 0.05) {
-        for (const QString& family : {kSans, kNarrow}) {
+        for (const QString& family : {faces.regular, faces.narrow}) {
             const QFont font = MakeFont(family, pixels * scale, bold);
             const QFontMetricsF metrics(font);
             if (metrics.horizontalAdvance(text) <= rect.width() && metrics.height() <= rect.height() + 1) {
@@ -70,12 +78,12 @@ void DrawFitted(QPainter& painter, const QRectF& rect, const QString& text, doub
             }
         }
     }
-    const QFont font = MakeFont(kNarrow, pixels * 0.6, bold);
+    const QFont font = MakeFont(faces.narrow, pixels * 0.6, bold);
     painter.setFont(font);
     painter.drawText(rect, alignment | Qt::TextSingleLine, QFontMetricsF(font).elidedText(text, Qt::ElideRight, rect.width()));
 }
 
-void DrawText(QPainter& painter, const FormText& text, QSize size) {
+void DrawText(QPainter& painter, const Faces& faces, const FormText& text, QSize size) {
     const StyleLook& look = LookOf(text.style);
     const double pixels = ToPixelsY(look.height, size);
     painter.setPen(look.white ? Qt::white : Qt::black);
@@ -85,11 +93,12 @@ void DrawText(QPainter& painter, const FormText& text, QSize size) {
         painter.save();
         painter.translate(rect.left(), rect.bottom());
         painter.rotate(-90);
-        DrawFitted(painter, QRectF(0, 0, rect.height(), rect.width()), text.text, pixels, look.bold, false, text.align);
+        DrawFitted(painter, faces, QRectF(0, 0, rect.height(), rect.width()), text.text, pixels, look.bold, false,
+                   text.align);
         painter.restore();
         return;
     }
-    DrawFitted(painter, rect, text.text, pixels, look.bold, look.wrap, text.align);
+    DrawFitted(painter, faces, rect, text.text, pixels, look.bold, look.wrap, text.align);
 }
 
 void DrawBox(QPainter& painter, const FormBox& box, QSize size, double line) {
@@ -133,7 +142,8 @@ bool DrawnOn(Presence presence, RenderTarget target) {
     return false;
 }
 
-void PaintPage(QPainter& painter, const FormPage& page, QSize size, RenderTarget target) {
+void PaintPage(QPainter& painter, const FormPage& page, QSize size, RenderTarget target, const QString& family) {
+    const Faces faces = FacesFor(family);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -157,7 +167,7 @@ void PaintPage(QPainter& painter, const FormPage& page, QSize size, RenderTarget
     }
     for (const FormText& text : page.texts) {
         if (text.style == TextStyle::WindowNote || !DrawnOn(text.presence, target)) continue;
-        DrawText(painter, text, size);
+        DrawText(painter, faces, text, size);
     }
     painter.restore();
 }

@@ -16,8 +16,10 @@ enum class RenderTarget {
 // Whether an item of the description belongs on the target.
 bool DrawnOn(Presence presence, RenderTarget target);
 
-// Draws the page onto `painter` scaled to `size` (a picture, a printed page).
-void PaintPage(QPainter& painter, const FormPage& page, QSize size, RenderTarget target);
+// Draws the page onto `painter` scaled to `size` (a picture, a printed page). The texts take
+// `family` when one is given (the typeface chosen for printing), else the form's own faces.
+void PaintPage(QPainter& painter, const FormPage& page, QSize size, RenderTarget target,
+               const QString& family = QString());
 
 // A grey-scale picture of `size` (the page's own size when empty).
 QImage RenderPage(const FormPage& page, RenderTarget target, QSize size = QSize());

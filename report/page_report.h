@@ -58,8 +58,11 @@ struct ReportImage {
     QRectF rect;
 };
 
-// Lines and frames drawn by the layout itself; the painter counts in millimetres of the layout.
-using ReportDrawing = std::function<void(QPainter&)>;
+class PageReport;
+
+// Lines, frames and texts drawn by the layout itself; the painter counts in millimetres of the
+// layout. The report is the one being drawn (its typeface, for texts).
+using ReportDrawing = std::function<void(QPainter&, const PageReport&)>;
 
 class PageReport {
 public:
@@ -74,6 +77,7 @@ public:
     QString title;        // the print job's name
     int copies = 1;
     QString printerName;  // empty: the system's default printer
+    QString typeface;     // the typeface chosen for printed texts; empty: each text's own
 
     QPageSize::PageSizeId paper() const { return paper_; }
     QPageLayout::Orientation orientation() const { return orientation_; }

@@ -115,7 +115,7 @@ void RenderReport(const PageReport& report, QPainter& painter) {
         painter.setTransform(QTransform(place.scale * place.dotsPerMmX, 0, 0, place.scale * place.dotsPerMmY,
                                         origin.x(), origin.y()),
                              true);
-        drawing(painter);
+        drawing(painter, report);
         painter.restore();
     }
     painter.setPen(Qt::black);

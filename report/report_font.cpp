@@ -44,6 +44,7 @@ void StoreReportFontName(const QString& name) {
 }
 
 void ApplyReportFont(PageReport& report, const QString& family) {
+    report.typeface = family;
     for (Label& label : report.Labels()) label.font.family = family;
 }
 

@@ -18,7 +18,8 @@ QString ReportFontName();
 // folder cannot be written, or the name has a character Windows-1253 cannot hold.
 void StoreReportFontName(const QString& name);
 
-// Gives every text label of the report the typeface of the font file; sizes and styles stay.
+// Gives every text label of the report, and its drawn texts, the typeface of the font file;
+// sizes and styles stay.
 void ApplyReportFont(PageReport& report);
 // The same with a typeface already read.
 void ApplyReportFont(PageReport& report, const QString& family);

@@ -112,6 +112,31 @@ TEST_F(CliPdf, E1PagesOnA4OrA3WithTheirAmountsAndTexts) {
     EXPECT_FALSE(folder.exists("bad.pdf"));
 }
 
+TEST_F(CliPdf, E1PagesAreDrawnAsTextAndLinesThatASearchFinds) {
+    struct Case {
+        const char* name;
+        QStringList options;
+        int page;
+        std::vector<const char*> texts;  // printed by the form itself, not by the declaration
+    };
+    const Case cases[] = {
+        {"page 1", {"--pages", "1"}, 1, {"ΠΙΝΑΚΑΣ 1. ΣΤΟΙΧΕΙΑ ΦΟΡΟΛΟΓΟΥΜΕΝΟΥ", "ΠΙΝΑΚΑΣ 2. ΠΛΗΡΟΦΟΡΙΑΚΑ ΣΤΟΙΧΕΙΑ", "327", "301"}},
+        {"page 3", {"--pages", "3"}, 1, {"Παραχωρημένη δωρεάν", "Κυβικά", "741"}},
+        {"the A3 sheet of pages 4 and 1", {"--a3", "--pages", "1"}, 1, {"ΠΙΝΑΚΑΣ 1. ΣΤΟΙΧΕΙΑ ΦΟΡΟΛΟΓΟΥΜΕΝΟΥ", "ΤΡΑΠΕΖΑ ΤΗΣ ΕΛΛΑΔΟΣ"}},
+    };
+    for (const Case& c : cases) {
+        const auto r = RunCli(QStringList{"pdf", "e1", "--file", "E1.dta", "--out", "e1.pdf"} + c.options);
+        ASSERT_EQ(r.status, 0) << c.name << ": " << r.err.toStdString();
+        EXPECT_EQ(test::PdfImages("e1.pdf"), QStringList()) << c.name << ": no picture under the data";
+        const QString text = PdfText("e1.pdf", c.page);
+        for (const char* expected : c.texts)
+            EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << c.name << ": " << expected;
+    }
+    // A colour page is still the picture of its file, or one drawn in memory.
+    ASSERT_EQ(RunCli({"pdf", "e1", "--file", "E1.dta", "--out", "colour.pdf", "--pages", "1", "--color"}).status, 0);
+    EXPECT_EQ(test::PdfImages("colour.pdf").size(), 1) << "colour";
+}
+
 TEST_F(CliPdf, TheCarsListOfCarsFourToSeven) {
     const auto r = RunCli({"pdf", "cars", "--file", "E1.dta", "--out", "cars.pdf"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();

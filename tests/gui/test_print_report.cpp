@@ -145,7 +145,7 @@ TEST(ReportRender, ALayoutLargerThanTheAreaIsDrawnSmallerAndCentredAcross) {
 TEST(ReportRender, DrawingsCountInMillimetresOfTheLayout) {
     PageReport page;
     page.setMargins(QMarginsF(5, 8, 5, 5));
-    page.AddDrawing([](QPainter& p) { p.fillRect(QRectF(20, 30, 40, 10), Qt::black); });
+    page.AddDrawing([](QPainter& p, const report::PageReport&) { p.fillRect(QRectF(20, 30, 40, 10), Qt::black); });
     const QRect ink = test::InkBounds(test::RenderToImage(page));
     EXPECT_EQ(ink, QRect(QPoint(250, 380), QPoint(649, 479)));
 }

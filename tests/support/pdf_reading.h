@@ -49,4 +49,9 @@ inline QStringList PdfFonts(const QString& path) {
     return PopplerOutput(QStringLiteral("pdffonts"), {path}).split(u'\n', Qt::SkipEmptyParts).mid(2);
 }
 
+// One line per picture of the PDF (pdfimages -list without its two heading lines).
+inline QStringList PdfImages(const QString& path) {
+    return PopplerOutput(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path}).split(u'\n', Qt::SkipEmptyParts).mid(2);
+}
+
 }  // namespace dz::test
