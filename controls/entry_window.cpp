@@ -16,6 +16,7 @@
 #include "controls/edit_field.h"
 #include "controls/run_command.h"
 #include "controls/user_dialogs.h"
+#include "model/errors.h"
 #include "controls/entry_texts.h"
 #include "controls/focus_chain.h"
 
@@ -223,6 +224,15 @@ void EntryWindow::FocusOnPage(int index) {
         return view.contains(w->mapTo(page->widget(), QPoint(0, 0)));
     });
     (shown != fields.end() ? *shown : fields.front())->setFocus(Qt::OtherFocusReason);
+}
+
+void EntryWindow::StopAtRefusedField() {
+    for (QWidget* control : std::as_const(controls_))
+        if (auto* edit = qobject_cast<EditField*>(control))
+            if (const QString refusal = edit->Refusal(); !refusal.isEmpty()) {
+                edit->setFocus(Qt::OtherFocusReason);
+                throw DataError(refusal);
+            }
 }
 
 void EntryWindow::EscapeClose() {

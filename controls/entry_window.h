@@ -68,6 +68,9 @@ protected:
     virtual void FocusOnPage(int index);
     // Closes, after asking whether to leave changes unsaved.
     void EscapeClose();
+    // A number field left with a text it refused would be taken as its last good value: the
+    // focus goes to such a field and DataError, with the field's reason, stops the command.
+    void StopAtRefusedField();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Tab and Shift+Tab walk the fields as Enter and Up do.

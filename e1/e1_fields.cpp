@@ -56,13 +56,7 @@ void TfiE1::ShowForm(const E1Form& form) {
 }
 
 void TfiE1::GatherDeclaration() {
-    // A number field left with a text it refused is not taken as its last good value.
-    for (QWidget* control : std::as_const(controls_))
-        if (auto* edit = qobject_cast<EditField*>(control))
-            if (const QString refusal = edit->Refusal(); !refusal.isEmpty()) {
-                edit->setFocus(Qt::OtherFocusReason);
-                throw DataError(refusal);
-            }
+    StopAtRefusedField();
     E1Declaration gathered;
     bool overflow = false;
     try {

@@ -166,13 +166,7 @@ void TfiE2::ShowRecord() {
 }
 
 void TfiE2::CollectRecord() {
-    // A number field left with a text it refused is not taken as its last good value.
-    for (QLineEdit* field : fields_)
-        if (auto* edit = qobject_cast<EditField*>(field))
-            if (const QString refusal = edit->Refusal(); !refusal.isEmpty()) {
-                edit->setFocus(Qt::OtherFocusReason);
-                throw DataError(refusal);
-            }
+    StopAtRefusedField();
     E2Record collected{};
     collected.Tag = Record().Tag;
     CollectVisitor collect(*this);

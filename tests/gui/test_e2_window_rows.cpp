@@ -5,6 +5,8 @@
 #include "controls/edit_real.h"
 #include "e2calc/e2_calc.h"
 #include "e2/e2_texts.h"
+#include "controls/run_command.h"
+#include <QDir>
 #include "test_e2_window.h"
 
 namespace dz {
@@ -100,6 +102,22 @@ TEST_F(E2WindowTest, ARentBeyondWhatTheAmountTextHoldsCannotBeTypedAndTheWindowG
     EXPECT_EQ(T("edGr%1", 1), QStringLiteral("12.000.000.000.000,00"));
     Type("edEnoikio%1", 1, QStringLiteral("500"));
     EXPECT_EQ(T("edGr%1", 1), QStringLiteral("6.000,00"));
+}
+
+TEST_F(E2WindowTest, ASaveStopsAtARentLeftWithATextThatDoesNotRead) {
+    Type(QStringLiteral("edAFM"), QStringLiteral("123456783"));
+    Pick("sbGetEidosMist%1", 1, 10);
+    Type("edEnoikio%1", 1, QStringLiteral("500"));
+    UserDialogs::ClearShownTexts();
+    Type("edEnoikio%1", 1, QStringLiteral("1-2"));
+    ASSERT_EQ(UserDialogs::ShownTexts().size(), 1) << "refused when the field is left";
+    const QString refusal = UserDialogs::ShownTexts().first();
+    EXPECT_TRUE(refusal.contains(QStringLiteral("«1-2»"))) << refusal.toStdString();
+    UserDialogs::ClearShownTexts();
+    EXPECT_FALSE(RunCommand(nullptr, [this] { window->miSaveClick(); }));
+    EXPECT_EQ(UserDialogs::ShownTexts(), QStringList{refusal}) << "the save names the field and writes nothing";
+    EXPECT_EQ(QApplication::focusWidget(), F(QStringLiteral("edEnoikio1")));
+    EXPECT_TRUE(QDir(QStringLiteral("Tables")).entryList(QDir::Files).isEmpty());
 }
 
 TEST_F(E2WindowTest, FieldsShowWhatTheyAreFor) {
