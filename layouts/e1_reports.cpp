@@ -3,7 +3,6 @@
 
 #include <QPainter>
 #include <algorithm>
-#include <memory>
 
 #include "forms/form_page.h"
 #include "forms/page_builder.h"
@@ -98,14 +97,11 @@ E1PrintPage::E1PrintPage(E1Sheet sheet) : report(DataOf(sheet).paper, DataOf(she
     report.title = QString::fromUtf16(data.title);
     report.setMargins(data.margins);
     report.setDesignArea(QRectF(0, 0, data.width, kContentHeightMm));
-    // A page is drawn from its description unless a sheet picture takes its place.
-    auto pictured = std::make_shared<std::vector<bool>>(data.pages.size(), false);
-    pictured_ = pictured;
+    // A page is drawn from its description unless a sheet picture takes its (empty) place.
     for (std::size_t i = 0; i < data.pages.size(); ++i) {
         report.AddImage(QImage(), QRectF(data.x[i], 0, kContentWidthMm, kContentHeightMm));
-        report.AddDrawing([pictured, i, index = data.pages[i], x = data.x[i]](QPainter& painter,
-                                                                             const report::PageReport& drawn) {
-            if (!(*pictured)[i]) DrawFormPage(painter, index, x, drawn.typeface);
+        report.AddDrawing([i, index = data.pages[i], x = data.x[i]](QPainter& painter, const report::PageReport& drawn) {
+            if (drawn.Images().at(i).image.isNull()) DrawFormPage(painter, index, x, drawn.typeface);
         });
     }
     for (std::size_t i = 0; i < data.pages.size(); ++i) AddLabels(report, data.pages[i], data.x[i]);
@@ -113,7 +109,6 @@ E1PrintPage::E1PrintPage(E1Sheet sheet) : report(DataOf(sheet).paper, DataOf(she
 
 void E1PrintPage::SetSheetPicture(int position, const QImage& picture) {
     const double x = DataOf(sheet_).x.at(static_cast<std::size_t>(position));
-    pictured_->at(static_cast<std::size_t>(position)) = true;
     // The picture is the whole sheet: its margins lie outside the printed part.
     report.Images().at(static_cast<std::size_t>(position)) =
         report::ReportImage{picture, QRectF(x - kMarginLeft / 10.0, -kMarginTop / 10.0, forms::kPageWidth / 10.0,

@@ -1,7 +1,6 @@
 // The six printed E1 reports (four A4 pages, two A3 sheets): the form pages drawn under a label over every box.
 #pragma once
 #include <QString>
-#include <memory>
 #include <vector>
 
 #include "report/page_report.h"
@@ -29,7 +28,6 @@ public:
 private:
     E1Sheet sheet_;
     std::vector<int> pages_;
-    std::shared_ptr<std::vector<bool>> pictured_;  // per position: a sheet picture replaces the drawing
 };
 
 // The report classes the print dialog builds, one per sheet.
