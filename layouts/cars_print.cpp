@@ -1,4 +1,4 @@
-// The cars list: the table's picture, its labels at their places and the fill with its totals.
+// The cars list: the table's rules and headings, its labels at their places and the fill with its totals.
 #include "layouts/cars_print.h"
 
 #include <QFontMetricsF>
@@ -6,7 +6,6 @@
 #include <map>
 
 #include "model/amount_text.h"
-#include "report/mono_image.h"
 #include "report/units.h"
 
 namespace dz {
@@ -19,9 +18,9 @@ constexpr int kFirstCar = 4, kLastCar = 7;
 constexpr int kRowY[] = {173, 190, 208, 224};  // cars 4 to 7
 constexpr int kFirstCode = 857, kLastCode = 864;
 
-// The table picture: placed at (4, 120), 712 × 175 pixels of the layout.
-constexpr QRect kTable(4, 120, 712, 175);
-constexpr int kPictureDpi = 300;
+// The headings are measured in a fine grid of this many units a pixel of the layout, so that
+// their sizes step finely.
+constexpr double kHeadingUnits = 300 / report::kDesignPixelsPerInch;
 
 struct Column {
     int left, right;  // pixels of the layout
@@ -51,8 +50,8 @@ bool Fits(const QFont& font, const QRectF& room, const QString& text) {
     return used.width() <= room.width() && used.height() <= room.height();
 }
 
-QFont HeadingFont(const QRectF& room, const QString& text, double scale) {
-    QFont font(QStringLiteral("Liberation Sans"));
+QFont HeadingFont(const QRectF& room, const QString& text, double scale, const QString& family) {
+    QFont font(family.isEmpty() ? QStringLiteral("Liberation Sans") : family);
     font.setBold(true);
     for (double px = kHeadingPixels; px >= kSmallestHeadingPixels; px -= 0.5) {
         font.setPixelSize(qRound(px * scale));
@@ -65,17 +64,15 @@ QFont HeadingFont(const QRectF& room, const QString& text, double scale) {
     return font;
 }
 
-// The table's frames, rules and headings as a black-and-white picture. The heading row has no
-// shade (a grey would print as a dot pattern): a double rule closes it.
-QImage TablePicture() {
-    const double k = kPictureDpi / report::kDesignPixelsPerInch;
-    QImage image(qRound(kTable.width() * k), qRound(kTable.height() * k), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
+// The table's frames, rules and headings, drawn on a painter that counts in millimetres, the
+// headings in `family` when one is chosen. The heading row has no shade (a grey prints as a dot
+// pattern): a double rule closes it.
+void DrawTable(QPainter& p, const QString& family) {
+    p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.scale(k, k);
-    p.translate(-kTable.left(), -kTable.top());
+    p.scale(PxToMm(1), PxToMm(1));
     p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::NoBrush);
     p.drawRect(QRect(QPoint(4, 120), QPoint(715, kRowsBottom)));
     for (int y : kRowRules) p.drawLine(4, y, 715, y);
     p.drawLine(4, kHeadBottom - 2, 715, kHeadBottom - 2);
@@ -84,18 +81,16 @@ QImage TablePicture() {
     p.drawRect(QRect(QPoint(kColumns[4].left, kTotalTop), QPoint(715, kTotalBottom)));
     p.drawLine(502, kTotalTop, 502, kTotalBottom);
     p.drawLine(kColumns[7].left, kTotalTop, kColumns[7].left, kTotalBottom);
-    // The headings are laid out in the picture's own dots, where their sizes are measured.
-    p.resetTransform();
-    const auto dots = [k](double px) { return px * k; };
+    p.scale(1 / kHeadingUnits, 1 / kHeadingUnits);
+    const auto units = [](double px) { return px * kHeadingUnits; };
     for (const Column& c : kColumns) {
-        const QRectF room(QPointF(dots(c.left + kHeadingInset - kTable.left()), dots(121 + 1 - kTable.top())),
-                          QPointF(dots(c.right - kHeadingInset - kTable.left()), dots(kHeadBottom - 3 - kTable.top())));
+        const QRectF room(QPointF(units(c.left + kHeadingInset), units(121 + 1)),
+                          QPointF(units(c.right - kHeadingInset), units(kHeadBottom - 3)));
         const QString text = QString::fromUtf16(c.head);
-        p.setFont(HeadingFont(room, text, k));
+        p.setFont(HeadingFont(room, text, kHeadingUnits, family));
         p.drawText(room, kHeadingFlags, text);
     }
-    p.end();
-    return report::ToBlackAndWhite(image);
+    p.restore();
 }
 
 report::Label Text(const QString& name, double x, double y, double w, Align align, double pt = 8, bool bold = false) {
@@ -132,8 +127,8 @@ const QString TfiPrintAuto::kTitle = QStringLiteral("E1 Εκτύπωση Αυτ�
 TfiPrintAuto::TfiPrintAuto() {
     qrPrintAuto.title = kTitle;
     qrPrintAuto.setMargins(QMarginsF(10, 10, 10, 10));
-    qrPrintAuto.AddImage(TablePicture(), QRectF(PxToMm(kTable.x()), PxToMm(kTable.y()), PxToMm(kTable.width()),
-                                                PxToMm(kTable.height())));
+    qrPrintAuto.AddDrawing(
+        [](QPainter& painter, const report::PageReport& drawn) { DrawTable(painter, drawn.typeface); });
     qrPrintAuto.AddLabel(Text("QRLabel1", 166, 80, 388, Align::Left, 14, true));
     for (int c = kFirstCar; c <= kLastCar; ++c) {
         const int y = kRowY[c - kFirstCar];

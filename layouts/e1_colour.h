@@ -1,17 +1,18 @@
-// The colour backgrounds of the E1 pages: "WParams/E1P1Color15.bmp" … found whatever their case, drawn when missing.
+// The colour E1 pages: a picture file given for a page ("WParams/E1P1Color15.bmp" …, found whatever its case), else the page drawn in the form's ink.
 #pragma once
+#include <QColor>
 #include <QImage>
 #include <QString>
+#include <optional>
 
 namespace dz {
 
-// The colour picture of the whole A4 sheet of form page `formPage` (0-based), read from
-// `relativePath` (found without regard to case). A missing file is drawn from the page
-// description in colour, in memory: the working folder is not filled with large pictures.
-// IoError naming the file when it exists but cannot be read as a picture.
-QImage E1ColourBackground(const QString& relativePath, int formPage);
+// The printed form's ink: rules and texts in a dark blue-green, shades in its light tints.
+inline const QColor kE1ColourInk{0x0B, 0x4F, 0x6C};
 
-// The colour version of a page as it is drawn when its file is missing.
-QImage DrawE1ColourPage(int formPage);
+// The colour picture of a whole A4 sheet read from `relativePath` (found without regard to
+// case); nothing when there is no such file. IoError naming the file when it exists but cannot
+// be read as a picture.
+std::optional<QImage> ReadE1ColourFile(const QString& relativePath);
 
 }  // namespace dz

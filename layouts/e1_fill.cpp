@@ -332,9 +332,14 @@ void FillE1Report(E1PrintPage& page, const E1Declaration& declaration, bool colo
     const SheetFill& fill = *std::find_if(Fills().begin(), Fills().end(),
                                           [&page](const SheetFill& f) { return f.sheet == page.sheet(); });
     PageReport& report = page.report;
-    if (coloured)
-        for (std::size_t i = 0; i < fill.colourFiles.size(); ++i)
-            page.SetSheetPicture(int(i), E1ColourBackground(QString::fromLatin1(fill.colourFiles[i]), page.formPages()[i]));
+    // In colour, a page's own picture file where the working folder has one, else the page
+    // drawn in the form's ink.
+    for (std::size_t i = 0; i < fill.colourFiles.size(); ++i) {
+        const std::optional<QImage> file =
+            coloured ? ReadE1ColourFile(QString::fromLatin1(fill.colourFiles[i])) : std::nullopt;
+        page.SetSheetPicture(int(i), file.value_or(QImage()));
+        page.SetInk(int(i), coloured ? kE1ColourInk : QColor(Qt::black));
+    }
     for (report::Label& label : report.Labels())
         if (!label.name.isEmpty()) label.text.clear();
     Fields fields(declaration);

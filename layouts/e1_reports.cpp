@@ -49,14 +49,10 @@ const SheetData& DataOf(E1Sheet sheet) {
 
 // The printed part of form page `index`, drawn from its description as lines, fills and text,
 // its top-left corner at `x` on the layout. The painter counts in millimetres of the layout.
-void DrawFormPage(QPainter& painter, int index, double x, const QString& typeface) {
+void DrawFormPage(QPainter& painter, int index, double x, const forms::PageLook& look) {
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setClipRect(QRectF(x, 0, kContentWidthMm, kContentHeightMm), Qt::IntersectClip);
-    painter.translate(x - kMarginLeft / 10.0, -kMarginTop / 10.0);
-    painter.scale(0.1, 0.1);  // the description's tenths of a millimetre
-    forms::PaintPage(painter, forms::E1Page(index), QSize(forms::kPageWidth, forms::kPageHeight),
-                     forms::RenderTarget::Print, typeface);
+    forms::PaintPageInMm(painter, forms::E1Page(index), QPointF(x - kMarginLeft / 10.0, -kMarginTop / 10.0), look);
     painter.restore();
 }
 
@@ -91,21 +87,29 @@ void AddLabels(report::PageReport& report, int index, double x) {
 
 QString E1SheetTitle(E1Sheet sheet) { return QString::fromUtf16(DataOf(sheet).title); }
 
-E1PrintPage::E1PrintPage(E1Sheet sheet) : report(DataOf(sheet).paper, DataOf(sheet).orientation), sheet_(sheet) {
+E1PrintPage::E1PrintPage(E1Sheet sheet)
+    : report(DataOf(sheet).paper, DataOf(sheet).orientation),
+      sheet_(sheet),
+      pages_(DataOf(sheet).pages),
+      inks_(std::make_shared<std::vector<QColor>>(pages_.size(), QColor(Qt::black))) {
     const SheetData& data = DataOf(sheet);
-    pages_ = data.pages;
     report.title = QString::fromUtf16(data.title);
     report.setMargins(data.margins);
     report.setDesignArea(QRectF(0, 0, data.width, kContentHeightMm));
     // A page is drawn from its description unless a sheet picture takes its (empty) place.
     for (std::size_t i = 0; i < data.pages.size(); ++i) {
         report.AddImage(QImage(), QRectF(data.x[i], 0, kContentWidthMm, kContentHeightMm));
-        report.AddDrawing([i, index = data.pages[i], x = data.x[i]](QPainter& painter, const report::PageReport& drawn) {
-            if (drawn.Images().at(i).image.isNull()) DrawFormPage(painter, index, x, drawn.typeface);
+        report.AddDrawing([i, index = data.pages[i], x = data.x[i], inks = inks_](QPainter& painter,
+                                                                                  const report::PageReport& drawn) {
+            if (drawn.Images().at(i).image.isNull()) DrawFormPage(painter, index, x, {drawn.typeface, inks->at(i)});
         });
     }
     for (std::size_t i = 0; i < data.pages.size(); ++i) AddLabels(report, data.pages[i], data.x[i]);
 }
+
+void E1PrintPage::SetInk(int position, const QColor& ink) { inks_->at(static_cast<std::size_t>(position)) = ink; }
+
+QColor E1PrintPage::Ink(int position) const { return inks_->at(static_cast<std::size_t>(position)); }
 
 void E1PrintPage::SetSheetPicture(int position, const QImage& picture) {
     const double x = DataOf(sheet_).x.at(static_cast<std::size_t>(position));

@@ -1,6 +1,8 @@
 // The six printed E1 reports (four A4 pages, two A3 sheets): the form pages drawn under a label over every box.
 #pragma once
+#include <QColor>
 #include <QString>
+#include <memory>
 #include <vector>
 
 #include "report/page_report.h"
@@ -20,14 +22,20 @@ public:
     const std::vector<int>& formPages() const { return pages_; }
 
     // Prints a picture of the whole A4 sheet, such as a colour background file, instead of the
-    // page at `position` (0: left) drawn from its description.
+    // page at `position` (0: left) drawn from its description; a null picture draws it again.
     void SetSheetPicture(int position, const QImage& picture);
+
+    // The colour the page at `position` is drawn in (black unless set).
+    void SetInk(int position, const QColor& ink);
+    QColor Ink(int position) const;
 
     report::PageReport report;
 
 private:
     E1Sheet sheet_;
     std::vector<int> pages_;
+    // Shared with the report's drawings, so that they see every change however the page moves.
+    std::shared_ptr<std::vector<QColor>> inks_;
 };
 
 // The report classes the print dialog builds, one per sheet.

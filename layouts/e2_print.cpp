@@ -1,16 +1,12 @@
 // The E2 pages: the form drawn from its description, the data labels at their anchors, and their fill.
 #include "layouts/e2_print.h"
 
-#include <QHash>
-#include <QMutex>
 #include <QPainter>
 
 #include "e2calc/e2_lists.h"
 #include "forms/e2_pages.h"
 #include "render/page_render.h"
 #include "model/amount_text.h"
-#include "report/mono_image.h"
-#include "report/units.h"
 
 namespace dz {
 namespace {
@@ -20,34 +16,17 @@ using report::Align;
 constexpr QMarginsF kPageMargins(3.5, 5.0, 4.0, 6.5);  // left, top, right, bottom (mm)
 // The part of the layout that must be on the sheet: the grids and texts end before it.
 constexpr QRectF kDesignArea(0, 0, 280, 198);
-constexpr int kBackgroundDpi = 300;
-
-// The form page drawn in black and white over the whole landscape sheet; drawn once per run.
-QImage Background(int index) {
-    static QMutex mutex;
-    static QHash<int, QImage> drawn;
-    QMutexLocker lock(&mutex);
-    if (const auto it = drawn.constFind(index); it != drawn.constEnd()) return *it;
-    const double dotsPerMm = kBackgroundDpi / report::kMmPerInch;
-    const QSize landscape(qRound(kE2SheetWidth / 10.0 * dotsPerMm), qRound(kE2SheetHeight / 10.0 * dotsPerMm));
-    QImage image(landscape, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        forms::PaintPage(painter, E2Page(index), UprightTarget(landscape), forms::RenderTarget::Print);
-    }
-    const QImage mono = report::ToBlackAndWhite(image);
-    drawn.insert(index, mono);
-    return mono;
-}
 
 void SetUp(report::PageReport& page, int index) {
     page.setPaper(QPageSize::A4, QPageLayout::Landscape);
     page.setMargins(kPageMargins);
     page.setDesignArea(kDesignArea);
     page.title = E2PageTitle(index + 1);
-    page.AddImage(Background(index), QRectF(-kE2AreaLeft / 10.0, -kE2AreaTop / 10.0, kE2SheetWidth / 10.0,
-                                            kE2SheetHeight / 10.0));
+    // The form drawn from its description as lines, fills and text, in the chosen typeface.
+    page.AddDrawing([index](QPainter& painter, const report::PageReport& drawn) {
+        forms::PaintPageInMm(painter, E2Page(index), QPointF(-kE2AreaLeft / 10.0, -kE2AreaTop / 10.0),
+                             {drawn.typeface});
+    });
 }
 
 // A label sized by its text, anchored at x.

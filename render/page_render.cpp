@@ -32,8 +32,15 @@ const StyleLook& LookOf(TextStyle style) {
     return kLooks[4];
 }
 
-const QColor kLight(0xE2, 0xE2, 0xE2);
-const QColor kDark(0x4A, 0x4A, 0x4A);
+// The shades as grey levels of black ink: 0 is the ink itself, 255 the paper.
+constexpr int kLightLevel = 0xE2;
+constexpr int kDarkLevel = 0x4A;
+
+// The colour a grey level of black ink becomes in `ink`: the same share of ink on white paper.
+QColor Tint(const QColor& ink, int level) {
+    const auto mix = [level](int c) { return c + (255 - c) * level / 255; };
+    return QColor(mix(ink.red()), mix(ink.green()), mix(ink.blue()));
+}
 
 // The families tried in turn; the narrow one takes long captions before the size shrinks.
 const QString kSans = QStringLiteral("Liberation Sans");
@@ -83,10 +90,10 @@ void DrawFitted(QPainter& painter, const Faces& faces, const QRectF& rect, const
     painter.drawText(rect, alignment | Qt::TextSingleLine, QFontMetricsF(font).elidedText(text, Qt::ElideRight, rect.width()));
 }
 
-void DrawText(QPainter& painter, const Faces& faces, const FormText& text, QSize size) {
+void DrawText(QPainter& painter, const Faces& faces, const QColor& ink, const FormText& text, QSize size) {
     const StyleLook& look = LookOf(text.style);
     const double pixels = ToPixelsY(look.height, size);
-    painter.setPen(look.white ? Qt::white : Qt::black);
+    painter.setPen(look.white ? QColor(Qt::white) : ink);
     const QRectF rect = ToDevice(text.rect, size);
     if (text.style == TextStyle::SideHeading) {
         // Written upwards: the band's height is the line's length.
@@ -101,10 +108,10 @@ void DrawText(QPainter& painter, const Faces& faces, const FormText& text, QSize
     DrawFitted(painter, faces, rect, text.text, pixels, look.bold, look.wrap, text.align);
 }
 
-void DrawBox(QPainter& painter, const FormBox& box, QSize size, double line) {
+void DrawBox(QPainter& painter, const FormBox& box, QSize size, const QColor& ink, double line) {
     // Whole pixels, exactly where ToPixels puts the window's controls.
     const QRectF r = ToPixels(box.rect, size);
-    painter.setPen(QPen(Qt::black, line));
+    painter.setPen(QPen(ink, line));
     painter.setBrush(Qt::white);
     painter.drawRect(r);
     painter.setBrush(Qt::NoBrush);
@@ -115,7 +122,7 @@ void DrawBox(QPainter& painter, const FormBox& box, QSize size, double line) {
     }
     const int parts = box.split == Split::Cells ? box.cells : int(box.printParts.size());
     if (box.split == Split::None || parts < 2) return;
-    painter.setPen(QPen(Qt::black, line, box.split == Split::Lines ? Qt::DotLine : Qt::SolidLine));
+    painter.setPen(QPen(ink, line, box.split == Split::Lines ? Qt::DotLine : Qt::SolidLine));
     for (int k = 1; k < parts; ++k) {
         const QRectF part = ToPixels(PartOf(box.rect, box.split, k, parts), size);
         if (box.split == Split::Lines)
@@ -142,8 +149,8 @@ bool DrawnOn(Presence presence, RenderTarget target) {
     return false;
 }
 
-void PaintPage(QPainter& painter, const FormPage& page, QSize size, RenderTarget target, const QString& family) {
-    const Faces faces = FacesFor(family);
+void PaintPage(QPainter& painter, const FormPage& page, QSize size, RenderTarget target, const PageLook& look) {
+    const Faces faces = FacesFor(look.family);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -153,9 +160,10 @@ void PaintPage(QPainter& painter, const FormPage& page, QSize size, RenderTarget
     for (const FormFrame& frame : page.frames) {
         if (!DrawnOn(frame.presence, target)) continue;
         const QRectF r = ToPixels(frame.rect, size);
-        if (frame.fill != Fill::None) painter.fillRect(r, frame.fill == Fill::Dark ? kDark : kLight);
+        if (frame.fill != Fill::None)
+            painter.fillRect(r, Tint(look.ink, frame.fill == Fill::Dark ? kDarkLevel : kLightLevel));
         if (frame.border) {
-            painter.setPen(QPen(Qt::black, line));
+            painter.setPen(QPen(look.ink, line));
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(r);
         }
@@ -163,12 +171,20 @@ void PaintPage(QPainter& painter, const FormPage& page, QSize size, RenderTarget
     for (const FormBox& box : page.boxes) {
         if (box.kind == FieldKind::Button || box.kind == FieldKind::Picture || !DrawnOn(box.presence, target))
             continue;
-        DrawBox(painter, box, size, line);
+        DrawBox(painter, box, size, look.ink, line);
     }
     for (const FormText& text : page.texts) {
         if (text.style == TextStyle::WindowNote || !DrawnOn(text.presence, target)) continue;
-        DrawText(painter, faces, text, size);
+        DrawText(painter, faces, look.ink, text, size);
     }
+    painter.restore();
+}
+
+void PaintPageInMm(QPainter& painter, const FormPage& page, QPointF cornerMm, const PageLook& look) {
+    painter.save();
+    painter.translate(cornerMm);
+    painter.scale(0.1, 0.1);  // the description's tenths of a millimetre
+    PaintPage(painter, page, QSize(kPageWidth, kPageHeight), RenderTarget::Print, look);
     painter.restore();
 }
 

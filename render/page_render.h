@@ -1,6 +1,8 @@
 // Drawing a form page description as a picture: white paper, black rules and boxes, Greek captions.
 #pragma once
+#include <QColor>
 #include <QImage>
+#include <QPointF>
 
 #include "forms/form_page.h"
 
@@ -16,10 +18,19 @@ enum class RenderTarget {
 // Whether an item of the description belongs on the target.
 bool DrawnOn(Presence presence, RenderTarget target);
 
-// Draws the page onto `painter` scaled to `size` (a picture, a printed page). The texts take
-// `family` when one is given (the typeface chosen for printing), else the form's own faces.
-void PaintPage(QPainter& painter, const FormPage& page, QSize size, RenderTarget target,
-               const QString& family = QString());
+// How a page is inked: the typeface chosen for printing (empty: the form's own faces) and the
+// colour of its rules and texts, whose light tints are its shades.
+struct PageLook {
+    QString family;
+    QColor ink = Qt::black;
+};
+
+// Draws the page onto `painter` scaled to `size` (a picture, a printed page).
+void PaintPage(QPainter& painter, const FormPage& page, QSize size, RenderTarget target, const PageLook& look = {});
+
+// Draws the page's print as lines, fills and text on a painter that counts in millimetres, the
+// page's top-left corner at `cornerMm`.
+void PaintPageInMm(QPainter& painter, const FormPage& page, QPointF cornerMm, const PageLook& look);
 
 // A grey-scale picture of `size` (the page's own size when empty).
 QImage RenderPage(const FormPage& page, RenderTarget target, QSize size = QSize());

@@ -112,29 +112,55 @@ TEST_F(CliPdf, E1PagesOnA4OrA3WithTheirAmountsAndTexts) {
     EXPECT_FALSE(folder.exists("bad.pdf"));
 }
 
-TEST_F(CliPdf, E1PagesAreDrawnAsTextAndLinesThatASearchFinds) {
+// A BMP file of one yellow dot: headers, then the dot's blue, green and red and a byte of padding.
+QByteArray OneYellowDotBmp() {
+    const auto little = [](quint32 v, int bytes) {
+        QByteArray b;
+        for (int i = 0; i < bytes; ++i) b.append(char(v >> (8 * i)));
+        return b;
+    };
+    const auto le32 = [&](quint32 v) { return little(v, 4); };
+    const auto le16 = [&](quint16 v) { return little(v, 2); };
+    return QByteArray("BM") + le32(58) + le32(0) + le32(54) + le32(40) + le32(1) + le32(1) + le16(1) + le16(24) +
+           le32(0) + le32(4) + le32(2835) + le32(2835) + le32(0) + le32(0) + QByteArray("\x00\xff\xff\x00", 4);
+}
+
+TEST_F(CliPdf, FormPagesAreDrawnAsTextAndLinesThatASearchFinds) {
+    Build("E2.dta", test::kPrintSampleE2, "e2");
     struct Case {
         const char* name;
-        QStringList options;
+        QStringList arguments;
         int page;
         std::vector<const char*> texts;  // printed by the form itself, not by the declaration
     };
     const Case cases[] = {
-        {"page 1", {"--pages", "1"}, 1, {"ΠΙΝΑΚΑΣ 1. ΣΤΟΙΧΕΙΑ ΦΟΡΟΛΟΓΟΥΜΕΝΟΥ", "ΠΙΝΑΚΑΣ 2. ΠΛΗΡΟΦΟΡΙΑΚΑ ΣΤΟΙΧΕΙΑ", "327", "301"}},
-        {"page 3", {"--pages", "3"}, 1, {"Παραχωρημένη δωρεάν", "Κυβικά", "741"}},
-        {"the A3 sheet of pages 4 and 1", {"--a3", "--pages", "1"}, 1, {"ΠΙΝΑΚΑΣ 1. ΣΤΟΙΧΕΙΑ ΦΟΡΟΛΟΓΟΥΜΕΝΟΥ", "ΤΡΑΠΕΖΑ ΤΗΣ ΕΛΛΑΔΟΣ"}},
+        {"E1 page 1", {"e1", "--file", "E1.dta", "--pages", "1"}, 1,
+         {"ΠΙΝΑΚΑΣ 1. ΣΤΟΙΧΕΙΑ ΦΟΡΟΛΟΓΟΥΜΕΝΟΥ", "ΠΙΝΑΚΑΣ 2. ΠΛΗΡΟΦΟΡΙΑΚΑ ΣΤΟΙΧΕΙΑ", "327", "301"}},
+        {"E1 page 3", {"e1", "--file", "E1.dta", "--pages", "3"}, 1, {"Παραχωρημένη δωρεάν", "Κυβικά", "741"}},
+        {"the A3 sheet of pages 4 and 1", {"e1", "--file", "E1.dta", "--a3", "--pages", "1"}, 1,
+         {"ΠΙΝΑΚΑΣ 1. ΣΤΟΙΧΕΙΑ ΦΟΡΟΛΟΓΟΥΜΕΝΟΥ", "ΤΡΑΠΕΖΑ ΤΗΣ ΕΛΛΑΔΟΣ"}},
+        {"E2 page 1", {"e2", "--file", "E2.dta"}, 1,
+         {"ΑΝΑΛΥΤΙΚΗ ΚΑΤΑΣΤΑΣΗ ΓΙΑ ΤΑ ΜΙΣΘΩΜΑΤΑ ΑΚΙΝΗΤΗΣ ΠΕΡΙΟΥΣΙΑΣ", "ΑΘΡΟΙΣΜΑ", "Ο ΛΟΓΙΣΤΗΣ"}},
+        {"E2 page 2", {"e2", "--file", "E2.dta"}, 2,
+         {"ΣΥΜΠΛΗΡΩΜΑΤΙΚΑ ΣΤΟΙΧΕΙΑ ΑΚΙΝΗΤΩΝ", "Ι. ΕΚΜΙΣΘΟΥΜΕΝΑ ΚΤΛ. ΑΚΙΝΗΤΑ"}},
+        {"the cars list", {"cars", "--file", "E1.dta"}, 1, {"Αριθμός κυκλοφορίας", "Υπόχρεος", "Σύζυγος"}},
     };
     for (const Case& c : cases) {
-        const auto r = RunCli(QStringList{"pdf", "e1", "--file", "E1.dta", "--out", "e1.pdf"} + c.options);
+        const auto r = RunCli(QStringList{"pdf"} + c.arguments + QStringList{"--out", "form.pdf"});
         ASSERT_EQ(r.status, 0) << c.name << ": " << r.err.toStdString();
-        EXPECT_EQ(test::PdfImages("e1.pdf"), QStringList()) << c.name << ": no picture under the data";
-        const QString text = PdfText("e1.pdf", c.page);
+        EXPECT_EQ(test::PdfImages("form.pdf"), QStringList()) << c.name << ": no picture under the data";
+        const QString text = PdfText("form.pdf", c.page);
         for (const char* expected : c.texts)
             EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << c.name << ": " << expected;
     }
-    // A colour page is still the picture of its file, or one drawn in memory.
+    // A colour page is drawn in the form's ink, unless the working folder gives its picture.
     ASSERT_EQ(RunCli({"pdf", "e1", "--file", "E1.dta", "--out", "colour.pdf", "--pages", "1", "--color"}).status, 0);
-    EXPECT_EQ(test::PdfImages("colour.pdf").size(), 1) << "colour";
+    EXPECT_EQ(test::PdfImages("colour.pdf"), QStringList()) << "colour, drawn";
+    EXPECT_TRUE(PdfText("colour.pdf").contains(QStringLiteral("ΠΙΝΑΚΑΣ 1. ΣΤΟΙΧΕΙΑ ΦΟΡΟΛΟΓΟΥΜΕΝΟΥ"))) << "colour, drawn";
+    folder.makeFolder("WParams");
+    folder.writeFile("WParams/E1P1Color15.bmp", OneYellowDotBmp());
+    ASSERT_EQ(RunCli({"pdf", "e1", "--file", "E1.dta", "--out", "colour.pdf", "--pages", "1", "--color"}).status, 0);
+    EXPECT_EQ(test::PdfImages("colour.pdf").size(), 1) << "colour, the folder's picture";
 }
 
 TEST_F(CliPdf, TheCarsListOfCarsFourToSeven) {
@@ -170,10 +196,15 @@ TEST_F(CliPdf, E2PagesWithTheirRowsAndNumbering) {
 TEST_F(CliPdf, TheTypefaceComesFromTheWorkingFolder) {
     folder.makeFolder("wParams");
     folder.writeFile("wParams/Font.txt", "Courier New\r\n");
-    ASSERT_EQ(RunCli({"pdf", "e1", "--file", "E1.dta", "--out", "e1.pdf", "--pages", "1"}).status, 0);
-    const QStringList lines = test::PdfFonts("e1.pdf");
-    ASSERT_FALSE(lines.isEmpty());
-    for (const QString& line : lines) EXPECT_TRUE(line.contains("Mono") || line.contains("Courier")) << line.toStdString();
+    Build("E2.dta", test::kPrintSampleE2, "e2");
+    // Every text of the page takes it: the form's own captions and the data alike.
+    for (const auto& [kind, file] : {std::pair{"e1", "E1.dta"}, {"e2", "E2.dta"}, {"cars", "E1.dta"}}) {
+        ASSERT_EQ(RunCli({"pdf", kind, "--file", file, "--out", "out.pdf"}).status, 0) << kind;
+        const QStringList lines = test::PdfFonts("out.pdf");
+        ASSERT_FALSE(lines.isEmpty()) << kind;
+        for (const QString& line : lines)
+            EXPECT_TRUE(line.contains("Mono") || line.contains("Courier")) << kind << ": " << line.toStdString();
+    }
 }
 
 }  // namespace

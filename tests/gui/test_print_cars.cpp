@@ -73,7 +73,7 @@ TEST(CarsList, LabelsStandWhereTheTableHasThem) {
     EXPECT_EQ(layout.qrPrintAuto.label("edP858").align, report::Align::Right);
     EXPECT_EQ(layout.qrPrintAuto.label("edCarIppoi4").align, report::Align::Centre);
     EXPECT_EQ(layout.qrPrintAuto.margins(), QMarginsF(10, 10, 10, 10));
-    EXPECT_EQ(layout.qrPrintAuto.Images().front().image.format(), QImage::Format_Mono);
+    EXPECT_TRUE(layout.qrPrintAuto.Images().empty()) << "the table is drawn as lines and text, not a picture";
 }
 
 TEST(CarsList, TheE1WindowsButtonAsksForThePrinterThenPrintsWhatTheWindowShows) {

@@ -10,6 +10,7 @@
 #include "render/print_areas.h"
 #include "model/errors.h"
 #include "model/record_json.h"
+#include "layouts/e1_colour.h"
 #include "layouts/e1_fill.h"
 #include "layouts/e1_print_request.h"
 #include "support/test_folder.h"
@@ -219,14 +220,32 @@ TEST_F(E1PrintColour, ColourFilesAreFoundWhateverTheirCaseAndDrawnInMemoryWhenMi
     FillE1Report(*sheet, E1Declaration{}, true);
     EXPECT_EQ(sheet->report.Images()[0].image.size(), QSize(210, 297)) << "the file of page 2, named in lower case";
     EXPECT_EQ(QDir(folder.file("wparams")).entryList(QDir::Files), QStringList{"E1P2COLOR15.BMP"})
-        << "page 3's was drawn in memory, nothing was added to the working folder";
-    EXPECT_GT(sheet->report.Images()[1].image.width(), 1000);
+        << "nothing was added to the working folder";
+    EXPECT_TRUE(sheet->report.Images()[1].image.isNull()) << "page 3 has no file: it is drawn from its description";
+    EXPECT_EQ(sheet->Ink(1), kE1ColourInk) << "page 3 drawn in the form's ink";
     // The whole sheet's picture covers the sheet, margins included.
     EXPECT_NEAR(sheet->report.Images()[0].rect.width(), 210, 0.01);
 
-    auto plain = MakeE1Page(E1Sheet::Page2);
-    FillE1Report(*plain, E1Declaration{}, false);
-    EXPECT_TRUE(plain->report.Images()[0].image.isNull()) << "a plain page is drawn from its description, not a picture";
+    // Drawn in the ink: its rules and captions are blue-green, none grey or black (the data
+    // labels are left out: they print in black).
+    for (report::Label& label : sheet->report.Labels()) label.text.clear();
+    const QImage drawn = test::RenderToImage(sheet->report, 4);
+    int inked = 0, grey = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = drawn.width() / 2; x < drawn.width(); ++x) {
+            const QColor c = drawn.pixelColor(x, y);
+            if (qGray(c.rgb()) >= 160) continue;
+            inked += c.blue() - c.red() > 40;
+            grey += std::abs(c.red() - c.blue()) < 20 && std::abs(c.red() - c.green()) < 20;
+        }
+    EXPECT_GT(inked, 5000) << "page 3 in the form's ink";
+    EXPECT_EQ(grey, 0) << "page 3 has nothing grey or black";
+
+    FillE1Report(*sheet, E1Declaration{}, false);
+    for (int position : {0, 1}) {
+        EXPECT_TRUE(sheet->report.Images()[std::size_t(position)].image.isNull()) << "refilled plain: " << position;
+        EXPECT_EQ(sheet->Ink(position), QColor(Qt::black)) << "refilled plain: " << position;
+    }
 
     folder.writeFile("wparams/E1P4Color15.bmp", "not a picture");
     auto page4 = MakeE1Page(E1Sheet::Page4);

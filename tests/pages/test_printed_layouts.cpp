@@ -1,5 +1,5 @@
 // The printed layouts' geometry: texts inside their boxes and apart, amounts clear of the rules,
-// the lines of one box at one size, and the cars list's table picture.
+// the lines of one box at one size, and the cars list's table.
 #include <gtest/gtest.h>
 
 #include <QFontMetricsF>
@@ -18,6 +18,7 @@
 #include "report/pdf_document.h"
 #include "report/units.h"
 #include "support/pdf_reading.h"
+#include "support/report_picture.h"
 #include "support/test_folder.h"
 
 namespace dz {
@@ -215,7 +216,8 @@ TEST(E1PrintPages, EveryRowCaptionOfTheResidenceTableIsOnThePrintAndOnTheScreen)
     }
 }
 
-// The cars list's table picture: its rows and columns of dots.
+// The cars list's table as printed at 300 dpi, cut from the sheet at the table's corner
+// (x 4, y 120 of the layout): its rows and columns of dots.
 struct TablePicture {
     QImage image;
     double dotsPerPx;
@@ -224,9 +226,14 @@ struct TablePicture {
 };
 
 TablePicture CarsTable() {
-    const TfiPrintAuto layout;
-    const report::ReportImage& picture = layout.qrPrintAuto.Images().front();
-    return {picture.image.convertToFormat(QImage::Format_RGB32), picture.image.width() / MmToPx(picture.rect.width())};
+    const TfiPrintAuto layout;  // not filled: only the table is printed
+    const double dotsPerMm = 300 / report::kMmPerInch;
+    const QImage sheet = test::RenderToImage(layout.qrPrintAuto, dotsPerMm);
+    const QPointF corner = (QPointF(layout.qrPrintAuto.margins().left(), layout.qrPrintAuto.margins().top()) +
+                            QPointF(report::PxToMm(4), report::PxToMm(120))) * dotsPerMm;
+    const QImage table = sheet.copy(QRect(corner.toPoint(), QSize(qRound(report::PxToMm(712) * dotsPerMm),
+                                                                   qRound(report::PxToMm(175) * dotsPerMm))));
+    return {table, report::PxToMm(1) * dotsPerMm};
 }
 
 // The x of the vertical rules, found across the first car row (its dots, left to right).
