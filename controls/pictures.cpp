@@ -2,6 +2,7 @@
 #include "controls/pictures.h"
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -13,8 +14,12 @@ const QColor kE1Blue(0x1f, 0x4e, 0x8c);
 const QColor kE2Green(0x2e, 0x7d, 0x32);
 const QColor kUpdateOrange(0xd9, 0x7a, 0x00);
 
+// A transparent picture of `size` logical pixels at the screens' device-pixel ratio, so that the
+// drawing is as sharp as the screen can show it; the painter counts in logical pixels.
 QPixmap Blank(QSize size) {
-    QPixmap pm(size);
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1;
+    QPixmap pm(size * ratio);
+    pm.setDevicePixelRatio(ratio);
     pm.fill(Qt::transparent);
     return pm;
 }
@@ -126,7 +131,7 @@ QPixmap Badge(QSize size, const QColor& from, const QColor& to, const QString& b
     p.setPen(Qt::white);
     if (small.isEmpty()) {
         p.setFont(Font(std::max(9, size.height() / 2)));
-        p.drawText(pm.rect(), Qt::AlignCenter, big);
+        p.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, big);
     } else {
         const QRect top(0, 2, size.width(), size.height() * 6 / 10);
         const QRect bottom(0, size.height() * 6 / 10 - 1, size.width(), size.height() * 4 / 10);

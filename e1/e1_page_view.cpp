@@ -60,13 +60,15 @@ QFont FieldFont(int boxHeight) {
     return font;
 }
 
-// The three exemption categories of a car, shown beside the cars while the field has the focus.
-QPixmap AutoTypePicture(QSize size) {
-    QPixmap picture(size);
+// The three exemption categories of a car, shown beside the cars while the field has the focus;
+// drawn at the screen's device-pixel ratio.
+QPixmap AutoTypePicture(QSize size, qreal ratio) {
+    QPixmap picture(size * ratio);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(QColor(0xFF, 0xFF, 0xE1));
     QPainter painter(&picture);
     painter.setPen(Qt::black);
-    painter.drawRect(picture.rect().adjusted(0, 0, -1, -1));
+    painter.drawRect(QRect(QPoint(0, 0), size).adjusted(0, 0, -1, -1));
     QFont font(QStringLiteral("Liberation Sans Narrow"));
     font.setPixelSize(std::max(8, size.height() / 3 - 2));
     painter.setFont(font);
@@ -176,9 +178,8 @@ void TfiE1::BuildFormPage(int index) {
 
     auto* canvas = new QLabel;
     canvas->setObjectName(QStringLiteral("imPage%1").arg(index + 1));
-    QImage picture = forms::E1PagePicture(index);
-    if (picture.size() != page.pixels) picture = picture.scaled(page.pixels);
-    canvas->setPixmap(QPixmap::fromImage(picture));
+    // Drawn at the screen's device-pixel ratio, so that the form's texts are sharp on any screen.
+    canvas->setPixmap(QPixmap::fromImage(forms::E1PagePicture(index, devicePixelRatioF())));
     canvas->setFixedSize(page.pixels);
     canvas->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -199,7 +200,7 @@ void TfiE1::BuildFormPage(int index) {
             FitToCells(static_cast<QLineEdit*>(control), r, box.cells);
         if (box.kind == FieldKind::Picture) {
             imAutoType = static_cast<QLabel*>(control);
-            imAutoType->setPixmap(AutoTypePicture(inner.size()));
+            imAutoType->setPixmap(AutoTypePicture(inner.size(), devicePixelRatioF()));
             imAutoType->hide();
         }
     }

@@ -168,9 +168,8 @@ void TfiE2::BuildPage(int index) {
 
     auto* canvas = new QLabel;
     canvas->setObjectName(QStringLiteral("imPage%1").arg(index + 1));
-    QImage picture = E2PagePicture(index);
-    if (picture.size() != page.pixels) picture = picture.scaled(page.pixels);
-    canvas->setPixmap(QPixmap::fromImage(picture));
+    // Drawn at the screen's device-pixel ratio, so that the form's texts are sharp on any screen.
+    canvas->setPixmap(QPixmap::fromImage(E2PagePicture(index, devicePixelRatioF())));
     canvas->setFixedSize(page.pixels);
     canvas->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The labels over the page take their colours from the paper, not from the dark frame around it.

@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPainter>
 
 #include "forms/e2_pages.h"
 #include "render/jpeg.h"
@@ -22,16 +21,10 @@ QByteArray E2Fingerprint(int index) {
 
 }  // namespace
 
-QImage RenderE2Page(int index, forms::RenderTarget target, QSize size) {
+QImage RenderE2Page(int index, forms::RenderTarget target, QSize size, qreal ratio) {
     const forms::FormPage& page = E2Page(index);
     if (size.isEmpty()) size = page.pixels;
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        forms::PaintPage(painter, page, UprightTarget(size), target);
-    }
-    return image.convertToFormat(QImage::Format_Grayscale8);
+    return forms::RenderPage(page, target, size, ratio, UprightTarget(size));
 }
 
 QString E2PictureFile(int index) {
@@ -39,8 +32,9 @@ QString E2PictureFile(int index) {
     return FindReferenceFile(folder + QStringLiteral("/E2P%1.jpg").arg(index + 1));
 }
 
-QImage E2PagePicture(int index) {
+QImage E2PagePicture(int index, qreal ratio) {
     const forms::FormPage& page = E2Page(index);
+    if (ratio != 1) return RenderE2Page(index, forms::RenderTarget::Screen, page.pixels, ratio);
     const QByteArray fingerprint = E2Fingerprint(index);
     const QString path = E2PictureFile(index);
     if (auto picture = forms::ReadJpegFile(path);

@@ -67,8 +67,9 @@ QByteArray PageFingerprint(const FormPage& page) {
     return QByteArrayLiteral("DOVAZEZ E1 page ") + QByteArray::number(page.number) + ' ' + hash.result().toHex();
 }
 
-QImage E1PagePicture(int index) {
+QImage E1PagePicture(int index, qreal ratio) {
     const FormPage& page = E1Page(index);
+    if (ratio != 1) return RenderPage(page, RenderTarget::Screen, page.pixels, ratio);
     const QByteArray fingerprint = PageFingerprint(page);
     const QString path = E1PictureFile(index);
     if (auto picture = ReadJpegFile(path); picture && picture->comment == fingerprint && picture->image.size() == page.pixels)

@@ -16,10 +16,12 @@ QString E1PictureFile(int index);
 // What a picture file carries to say which description it was drawn from.
 QByteArray PageFingerprint(const FormPage& page);
 
-// The screen picture of page `index`: the file when it is there and was drawn from the current
+// The screen picture of page `index` for a screen of device-pixel ratio `ratio`, of the page's
+// size in logical pixels. At ratio 1: the file when it is there and was drawn from the current
 // description; otherwise the page is drawn, written to its file (when the folder can be
-// written) and returned.
-QImage E1PagePicture(int index);
+// written) and returned. At a higher ratio the page is drawn at that ratio each time: the
+// files keep the size the folder has always had.
+QImage E1PagePicture(int index, qreal ratio = 1);
 
 // Draws and writes all four pictures anew; IoError when a file cannot be written. With
 // `pngCopies`, a PNG beside each JPEG (to look at).

@@ -133,6 +133,20 @@ void DrawBox(QPainter& painter, const FormBox& box, QSize size, const QColor& in
     }
 }
 
+// The page drawn in black on white has only greys, whose three channels are equal: one of them
+// is the grey level. (A general conversion weighs the colours anew and takes many times longer.)
+QImage GreyCopy(const QImage& rgb) {
+    QImage grey(rgb.size(), QImage::Format_Grayscale8);
+    grey.setDevicePixelRatio(rgb.devicePixelRatio());
+    const int width = rgb.width(), height = rgb.height();
+    for (int y = 0; y < height; ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        uchar* to = grey.scanLine(y);
+        for (int x = 0; x < width; ++x) to[x] = uchar(qGreen(from[x]));
+    }
+    return grey;
+}
+
 }  // namespace
 
 bool DrawnOn(Presence presence, RenderTarget target) {
@@ -188,15 +202,16 @@ void PaintPageInMm(QPainter& painter, const FormPage& page, QPointF cornerMm, co
     painter.restore();
 }
 
-QImage RenderPage(const FormPage& page, RenderTarget target, QSize size) {
+QImage RenderPage(const FormPage& page, RenderTarget target, QSize size, qreal ratio, QSize upright) {
     if (size.isEmpty()) size = page.pixels;
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);  // the painter counts in logical pixels
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        PaintPage(painter, page, size, target);
+        PaintPage(painter, page, upright.isEmpty() ? size : upright, target);
     }
-    return image.convertToFormat(QImage::Format_Grayscale8);
+    return GreyCopy(image);
 }
 
 }  // namespace dz::forms

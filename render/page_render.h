@@ -32,7 +32,11 @@ void PaintPage(QPainter& painter, const FormPage& page, QSize size, RenderTarget
 // page's top-left corner at `cornerMm`.
 void PaintPageInMm(QPainter& painter, const FormPage& page, QPointF cornerMm, const PageLook& look);
 
-// A grey-scale picture of `size` (the page's own size when empty).
-QImage RenderPage(const FormPage& page, RenderTarget target, QSize size = QSize());
+// A grey-scale picture of `size` logical pixels (the page's own size when empty) at the screen's
+// device-pixel ratio: `ratio` times as many pixels each way, the rules where they fall at ratio
+// 1 and the texts drawn at the finer resolution. The page is drawn as on an upright sheet of
+// `upright` pixels (a landscape page's scale; empty: `size`).
+QImage RenderPage(const FormPage& page, RenderTarget target, QSize size = QSize(), qreal ratio = 1,
+                  QSize upright = QSize());
 
 }  // namespace dz::forms
