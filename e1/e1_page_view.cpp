@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "controls/page_canvas.h"
 #include "controls/run_command.h"
 #include "controls/edit_afm.h"
 #include "controls/edit_int.h"
@@ -176,12 +177,9 @@ void TfiE1::BuildFormPage(int index) {
     scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     scroll->setBackgroundRole(QPalette::Dark);
 
-    auto* canvas = new QLabel;
-    canvas->setObjectName(QStringLiteral("imPage%1").arg(index + 1));
     // Drawn at the screen's device-pixel ratio, so that the form's texts are sharp on any screen.
-    canvas->setPixmap(QPixmap::fromImage(forms::E1PagePicture(index, devicePixelRatioF())));
-    canvas->setFixedSize(page.pixels);
-    canvas->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* canvas = new PageCanvas([index](qreal ratio) { return forms::E1PagePicture(index, ratio); }, page.pixels);
+    canvas->setObjectName(QStringLiteral("imPage%1").arg(index + 1));
 
     QHash<int, QFont> fonts;
     for (const FormBox& box : page.boxes) {

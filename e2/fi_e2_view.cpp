@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <optional>
 
+#include "controls/page_canvas.h"
 #include "controls/run_command.h"
 #include "controls/edit_afm.h"
 #include "controls/edit_int.h"
@@ -166,12 +167,9 @@ void TfiE2::BuildPage(int index) {
     scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     scroll->setBackgroundRole(QPalette::Dark);
 
-    auto* canvas = new QLabel;
-    canvas->setObjectName(QStringLiteral("imPage%1").arg(index + 1));
     // Drawn at the screen's device-pixel ratio, so that the form's texts are sharp on any screen.
-    canvas->setPixmap(QPixmap::fromImage(E2PagePicture(index, devicePixelRatioF())));
-    canvas->setFixedSize(page.pixels);
-    canvas->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* canvas = new PageCanvas([index](qreal ratio) { return E2PagePicture(index, ratio); }, page.pixels);
+    canvas->setObjectName(QStringLiteral("imPage%1").arg(index + 1));
     // The labels over the page take their colours from the paper, not from the dark frame around it.
     canvas->setBackgroundRole(QPalette::Base);
     canvas->setForegroundRole(QPalette::Text);

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "model/errors.h"
-#include "report/mono_image.h"
 #include "report/page_report.h"
 #include "report/pdf_document.h"
 #include "print/print_job.h"
@@ -150,27 +149,6 @@ TEST(ReportRender, DrawingsCountInMillimetresOfTheLayout) {
     EXPECT_EQ(ink, QRect(QPoint(250, 380), QPoint(649, 479)));
 }
 
-TEST(ReportMono, BlackAndWhiteImagesHaveTheColourTableThatKeepsThemOneBitInAPdf) {
-    QImage source(64, 16, QImage::Format_RGB32);
-    source.fill(Qt::white);
-    QPainter(&source).fillRect(0, 0, 16, 16, Qt::black);
-    QPainter(&source).fillRect(32, 0, 16, 16, QColor(0xE2, 0xE2, 0xE2));  // a light shade
-    const QImage mono = report::ToBlackAndWhite(source);
-    ASSERT_EQ(mono.format(), QImage::Format_Mono);
-    ASSERT_EQ(mono.colorTable(), (QList<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)}));
-    int black = 0, shade = 0, white = 0;
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            black += qGray(mono.pixel(x, y)) == 0;
-            shade += qGray(mono.pixel(x + 32, y)) == 0;
-            white += qGray(mono.pixel(x + 16, y)) == 0;
-        }
-    EXPECT_EQ(black, 256);
-    EXPECT_EQ(white, 0);
-    EXPECT_GT(shade, 16);  // a dotted shade, neither white nor solid
-    EXPECT_LT(shade, 128);
-}
-
 class ReportPdf : public ::testing::Test {
 protected:
     test::TestFolder folder;
@@ -248,21 +226,6 @@ TEST_F(ReportPdf, AFileThatCannotBePutInPlaceIsAnErrorNotASuccess) {
     pdf.Export(page);
     QDir(folder.file("gone")).removeRecursively();  // the folder disappears while the pages are made
     EXPECT_THROW(pdf.Close(), IoError);
-}
-
-TEST_F(ReportPdf, OneBitBackgroundsKeepAPageSmall) {
-    PageReport page;
-    QImage art(1240, 1754, QImage::Format_RGB32);  // A4 at 150 dpi
-    art.fill(Qt::white);
-    {
-        QPainter p(&art);
-        for (int y = 40; y < 1700; y += 25) p.drawLine(40, y, 1200, y);
-    }
-    page.AddImage(report::ToBlackAndWhite(art), QRectF(0, 0, 210, 297));
-    report::PdfDocument pdf(QStringLiteral("art.pdf"));
-    pdf.Export(page);
-    pdf.Close();
-    EXPECT_LT(QFileInfo("art.pdf").size(), 40 * 1024);
 }
 
 class ReportFontFile : public ::testing::Test {
