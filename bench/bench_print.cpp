@@ -64,6 +64,13 @@ void WriteE1Pages(const dz::E1Declaration& d, const QString& path, const std::ar
     pdf.Close();
 }
 
+// The reports, filled and with their typeface, as one PDF.
+void WritePdf(const QString& path, std::initializer_list<dz::report::PageReport*> pages) {
+    dz::report::PdfDocument pdf(path);
+    for (dz::report::PageReport* page : pages) pdf.Export(*page);
+    pdf.Close();
+}
+
 void WriteClearance(const dz::E1Declaration& d, const QString& path) {
     dz::CodeTable codes;
     dz::tax::ClearanceInputs inputs;
@@ -78,12 +85,10 @@ void WriteClearance(const dz::E1Declaration& d, const QString& path) {
     dz::TfiEkaPrn layout;
     dz::report::ApplyReportFont(layout.qrEka);
     dz::FillEkaPrint(layout, in);
-    dz::report::PdfDocument pdf(path);
-    pdf.Export(layout.qrEka);
-    pdf.Close();
+    WritePdf(path, {&layout.qrEka});
 }
 
-// The first print of a run also draws the pages' pictures.
+// The first print of a run also loads and measures the typefaces.
 void BM_E1FourPagesPdfFirst(benchmark::State& state) {
     const dz::E1Declaration d = JointRecord();
     const QString path = OutFile("first.pdf");
@@ -134,10 +139,7 @@ void BM_E2TwoPagesPdf(benchmark::State& state) {
         for (dz::report::PageReport* page : {&one.qrE21Prn, &two.qrE22Prn}) dz::report::ApplyReportFont(*page);
         dz::FillE2Page1(one, r);
         dz::FillE2Page2(two, r);
-        dz::report::PdfDocument pdf(path);
-        pdf.Export(one.qrE21Prn);
-        pdf.Export(two.qrE22Prn);
-        pdf.Close();
+        WritePdf(path, {&one.qrE21Prn, &two.qrE22Prn});
     }
     state.counters["bytes"] = double(QFileInfo(path).size());
 }
@@ -150,9 +152,7 @@ void BM_CarsListPdf(benchmark::State& state) {
         dz::TfiPrintAuto layout;
         dz::report::ApplyReportFont(layout.qrPrintAuto);
         dz::FillCarsAttachment(layout, d);
-        dz::report::PdfDocument pdf(path);
-        pdf.Export(layout.qrPrintAuto);
-        pdf.Close();
+        WritePdf(path, {&layout.qrPrintAuto});
     }
     state.counters["bytes"] = double(QFileInfo(path).size());
 }
