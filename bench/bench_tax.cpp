@@ -1,4 +1,4 @@
-// Speed of one `ComputeClearance` of a full joint declaration (target: under 2 µs).
+// Speed of one `ComputeClearance` of a full joint declaration (target: under 2 µs), and of its traced run.
 #include <benchmark/benchmark.h>
 
 #include "bench/joint_declaration.h"
@@ -32,6 +32,18 @@ void BM_ComputeClearanceEmpty(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ComputeClearanceEmpty);
+
+// The same declaration traced: every result with its codes and rules (target: under 50 µs).
+void BM_TraceClearanceJoint(benchmark::State& state) {
+    dz::CodeTable codes;
+    dz::tax::ClearanceInputs inputs;
+    dz::bench::FillJointDeclaration(codes, inputs);
+    for (auto _ : state) {
+        const dz::tax::ClearanceTrace trace = dz::tax::TraceClearance(codes, inputs);
+        benchmark::DoNotOptimize(trace.results.FinalBalance.v);
+    }
+}
+BENCHMARK(BM_TraceClearanceJoint)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

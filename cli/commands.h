@@ -13,7 +13,7 @@ constexpr int kExitUsage = 2;
 int RunDump(const QStringList& args);
 int RunBuild(const QStringList& args);
 int RunCompute(const QStringList& args);
-int RunComputeFile(const QStringList& args);  // compute --file
+int RunComputeFile(const QStringList& args, bool explain);  // compute --file [--explain]
 int RunBatch(const QStringList& args);
 int RunPdf(const QStringList& args);  // pdf clearance|e1|e2|cars (cli/pdf_command.cpp)
 // The application object: a QGuiApplication (offscreen unless a platform is set) for the

@@ -22,12 +22,15 @@ QByteArray ReadAllStdin() {
 
 }  // namespace
 
-int RunCompute(const QStringList& args) {
+int RunCompute(const QStringList& arguments) {
+    QStringList args = arguments;
+    const bool explain = args.removeAll(QStringLiteral("--explain")) > 0;
     for (const QString& arg : args) {
-        if (arg == QLatin1String("--file") || arg.startsWith(QLatin1String("--file="))) return RunComputeFile(args);
+        if (arg == QLatin1String("--file") || arg.startsWith(QLatin1String("--file="))) return RunComputeFile(args, explain);
     }
     if (!args.isEmpty()) {
-        std::fprintf(stderr, "dovazez-cli compute: unexpected argument '%s' (usage: compute [--file E1FILE])\n",
+        std::fprintf(stderr,
+                     "dovazez-cli compute: unexpected argument '%s' (usage: compute [--file E1FILE] [--explain])\n",
                      args.first().toUtf8().constData());
         return kExitUsage;
     }
@@ -43,9 +46,7 @@ int RunCompute(const QStringList& args) {
             if (!line.isEmpty()) std::fprintf(stderr, "dovazez-cli compute: warning: %s\n", line.constData());
         }
     }
-    tax::ResultSet results;
-    tax::ComputeClearance(request.Codes, request.Inputs, results);
-    const QByteArray out = ResultSetToJsonText(results, request.Codes, request.Inputs.Married);
+    const QByteArray out = ComputedJson(request.Codes, request.Inputs, explain);
     std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout);
     return std::fflush(stdout) == 0 ? kExitOk : kExitBadInput;
 }

@@ -12,7 +12,7 @@
 
 namespace dz::cli {
 
-int RunComputeFile(const QStringList& arguments) {
+int RunComputeFile(const QStringList& arguments, bool explain) {
     QStringList args = arguments;
     for (QString& a : args)
         if (a.startsWith(QLatin1String("--file="))) a = a.mid(7).prepend(QStringLiteral("--file\n"));
@@ -25,7 +25,7 @@ int RunComputeFile(const QStringList& arguments) {
         return kExitUsage;
     }
     if (!path || !args.isEmpty()) {
-        std::fputs("dovazez-cli compute: usage: compute --file E1FILE\n", stderr);
+        std::fputs("dovazez-cli compute: usage: compute --file E1FILE [--explain]\n", stderr);
         return kExitUsage;
     }
     if (!QFileInfo(*path).isFile()) throw IoError(QStringLiteral("%1: no such file").arg(*path));
@@ -36,9 +36,7 @@ int RunComputeFile(const QStringList& arguments) {
     CodeTable codes;
     tax::ClearanceInputs inputs;
     InputsOfForm(FormOfDeclaration(declaration), codes, inputs);
-    tax::ResultSet results;
-    tax::ComputeClearance(codes, inputs, results);
-    const QByteArray out = ResultSetToJsonText(results, codes, inputs.Married);
+    const QByteArray out = ComputedJson(codes, inputs, explain);
     std::fwrite(out.constData(), 1, static_cast<size_t>(out.size()), stdout);
     return std::fflush(stdout) == 0 ? kExitOk : kExitBadInput;
 }

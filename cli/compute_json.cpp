@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "model/errors.h"
+#include "tax/result_table.h"
 
 namespace dz::cli {
 
@@ -169,84 +170,19 @@ QByteArray JsonNumber(double value, const char* name) {
 
 namespace {
 
+template <class Sink>
+void Put(Sink& sink, const char* name, double value) { sink.Number(name, value); }
+template <class Sink>
+void Put(Sink& sink, const char* name, const tax::Pair& value) { sink.Pair(name, value); }
+template <class Sink, std::size_t K>
+void Put(Sink& sink, const char* name, const tax::PersonArrays<K>& value) { sink.Arrays(name, value); }
+
 // Walks the result set in the order of the result-set table; the sink receives each value.
 template <class Sink>
 void VisitResults(const tax::ResultSet& r, const CodeTable& codes, bool married, Sink& sink) {
     sink.Bool("EmptyDeclaration", r.EmptyDeclaration);
     sink.Bool("Married", married);
-    sink.Pair("RentalIncome", r.RentalIncome);
-    sink.Pair("CapitalIncome", r.CapitalIncome);
-    sink.Pair("BusinessIncome", r.BusinessIncome);
-    sink.Pair("AgriIncome", r.AgriIncome);
-    sink.Pair("SalaryIncome", r.SalaryIncome);
-    sink.Pair("CapitalGains", r.CapitalGains);
-    sink.Pair("NavyIncome", r.NavyIncome);
-    sink.Pair("DomesticIncome", r.DomesticIncome);
-    sink.Pair("ForeignIncome", r.ForeignIncome);
-    sink.Pair("ForeignLoss", r.ForeignLoss);
-    sink.Pair("CurrentLosses", r.CurrentLosses);
-    sink.Pair("PriorLosses", r.PriorLosses);
-    sink.Pair("BusinessLossSetOff", r.BusinessLossSetOff);
-    sink.Pair("AgriLossSetOff", r.AgriLossSetOff);
-    sink.Pair("GrossRevenue", r.GrossRevenue);
-    sink.Pair("ExemptIncome", r.ExemptIncome);
-    sink.Pair("TotalIncome", r.TotalIncome);
-    sink.Pair("LivingPresumption", r.LivingPresumption);
-    sink.Pair("PresumptionExcess", r.PresumptionExcess);
-    sink.Pair("ExcessToSalary", r.ExcessToSalary);
-    sink.Pair("ExcessToBusiness", r.ExcessToBusiness);
-    sink.Pair("ExcessToAgri", r.ExcessToAgri);
-    sink.Pair("IncomeDeductions", r.IncomeDeductions);
-    sink.Arrays("DeductionItems", r.DeductionItems);
-    sink.Pair("TaxableIncome", r.TaxableIncome);
-    sink.Arrays("CategoryTax", r.CategoryTax);
-    sink.Pair("TaxBeforeReductions", r.TaxBeforeReductions);
-    sink.Pair("SalaryTaxReduction", r.SalaryTaxReduction);
-    sink.Arrays("ReductionItems", r.ReductionItems);
-    sink.Pair("ReceiptsShortfallTax", r.ReceiptsShortfallTax);
-    sink.Pair("ReceiptsPenalty", r.ReceiptsPenalty);
-    sink.Number("ReceiptsDeclared", r.ReceiptsDeclared);
-    sink.Pair("RentReduction077", r.RentReduction077);
-    sink.Pair("OtherReductions", r.OtherReductions);
-    sink.Pair("TaxAfterReductions", r.TaxAfterReductions);
-    sink.Pair("IncomeTaxDue", r.IncomeTaxDue);
-    sink.Pair("RentStamp", r.RentStamp);
-    sink.Pair("RentStampOga", r.RentStampOga);
-    sink.Pair("StampLateSurcharge", r.StampLateSurcharge);
-    sink.Pair("StampTotal", r.StampTotal);
-    sink.Pair("SalaryTaxWithheld", r.SalaryTaxWithheld);
-    sink.Pair("NavyTaxCertified", r.NavyTaxCertified);
-    sink.Pair("CapitalTaxWithheld", r.CapitalTaxWithheld);
-    sink.Pair("BusinessTaxPrepaid", r.BusinessTaxPrepaid);
-    sink.Pair("PropertyGainTaxWithheld", r.PropertyGainTaxWithheld);
-    sink.Pair("PriorAdvance", r.PriorAdvance);
-    sink.Pair("ForeignTaxCredit", r.ForeignTaxCredit);
-    sink.Pair("TotalTaxCredits", r.TotalTaxCredits);
-    sink.Pair("AdvancePayment", r.AdvancePayment);
-    sink.Pair("IncomeTaxDebit", r.IncomeTaxDebit);
-    sink.Pair("IncomeTaxCredit", r.IncomeTaxCredit);
-    sink.Number("IncomeTaxDebitTotal", r.IncomeTaxDebitTotal);
-    sink.Number("IncomeTaxCreditTotal", r.IncomeTaxCreditTotal);
-    sink.Pair("WithholdingDiscount", r.WithholdingDiscount);
-    sink.Number("LateSurcharge", r.LateSurcharge);
-    sink.Pair("LateSurchargeShare", r.LateSurchargeShare);
-    sink.Number("StampsAndSurcharges", r.StampsAndSurcharges);
-    sink.Number("GrandDebit", r.GrandDebit);
-    sink.Number("GrandCredit", r.GrandCredit);
-    sink.Pair("SolidarityIncome", r.SolidarityIncome);
-    sink.Pair("SolidarityExempt", r.SolidarityExempt);
-    sink.Pair("ExemptIncomeTax", r.ExemptIncomeTax);
-    sink.Pair("SolidarityWithheld", r.SolidarityWithheld);
-    sink.Pair("SolidarityBase", r.SolidarityBase);
-    sink.Pair("SolidarityRate", r.SolidarityRate);
-    sink.Pair("SolidarityContribution", r.SolidarityContribution);
-    sink.Pair("ProfessionalFee", r.ProfessionalFee);
-    sink.Pair("BranchFee", r.BranchFee);
-    sink.Pair("LuxuryTax", r.LuxuryTax);
-    sink.Number("LeviesTotal", r.LeviesTotal);
-    sink.Number("SolidarityWithheldTotal", r.SolidarityWithheldTotal);
-    sink.Number("SettlementDiscount", r.SettlementDiscount);
-    sink.Number("FinalBalance", r.FinalBalance);
+    VisitResultTable(r, [&sink](const char* name, const auto& value) { Put(sink, name, value); });
     sink.Number("Code709", codes.Value(709));
     sink.Number("Code710", codes.Value(710));
 }
@@ -314,15 +250,37 @@ struct TextSink {
 
 }  // namespace
 
+QByteArray ComputedJson(CodeTable codes, tax::ClearanceInputs inputs, bool explain) {
+    std::vector<Explanation> explanations;
+    if (explain) explanations = ExplainResults(tax::TraceClearance(codes, inputs), codes);  // before the run changes them
+    tax::ResultSet results;
+    tax::ComputeClearance(codes, inputs, results);
+    return ResultSetToJsonText(results, codes, inputs.Married, explain ? &explanations : nullptr);
+}
+
 QJsonObject ResultSetToJson(const tax::ResultSet& results, const CodeTable& codes, bool married) {
     ObjectSink sink;
     VisitResults(results, codes, married, sink);
     return sink.object;
 }
 
-QByteArray ResultSetToJsonText(const tax::ResultSet& results, const CodeTable& codes, bool married) {
+QByteArray ResultSetToJsonText(const tax::ResultSet& results, const CodeTable& codes, bool married,
+                               const std::vector<Explanation>* explanations) {
     TextSink sink;
     VisitResults(results, codes, married, sink);
+    if (explanations) {
+        QJsonObject explain;
+        for (const Explanation& e : *explanations) {
+            QJsonArray codeNames;
+            for (int code : e.codes) codeNames.append(QStringLiteral("%1").arg(code, 3, 10, QLatin1Char('0')));
+            explain.insert(e.result, QJsonObject{{QStringLiteral("codes"), codeNames},
+                                                 {QStringLiteral("inputs"), QJsonArray::fromStringList(e.inputs)},
+                                                 {QStringLiteral("steps"), QJsonArray::fromStringList(e.steps)},
+                                                 {QStringLiteral("text"), e.text}});
+        }
+        sink.Key("explain");
+        sink.text += QJsonDocument(explain).toJson(QJsonDocument::Compact);
+    }
     sink.text += "\n}\n";
     return sink.text;
 }

@@ -4,6 +4,7 @@
 #include <QJsonObject>
 
 #include "model/code_table.h"
+#include "note/explanations.h"
 #include "tax/result_set.h"
 
 namespace dz::cli {
@@ -25,8 +26,14 @@ ComputeRequest ParseComputeRequest(const QByteArray& json, QByteArray* warning =
 QJsonObject ResultSetToJson(const tax::ResultSet& results, const CodeTable& codes, bool married);
 
 // The same object as UTF-8 text, keys in the order of the result-set table, one per line,
-// numbers in shortest round-trip form (−0.0 written as 0).
-QByteArray ResultSetToJsonText(const tax::ResultSet& results, const CodeTable& codes, bool married);
+// numbers in shortest round-trip form (−0.0 written as 0). With `explanations`, a last key
+// "explain": per result its codes ("049"), other inputs, rules and Greek text.
+QByteArray ResultSetToJsonText(const tax::ResultSet& results, const CodeTable& codes, bool married,
+                               const std::vector<Explanation>* explanations = nullptr);
+
+// The computation of `codes` and `inputs` as the result-set text; with `explain`, each result
+// also explained from a traced run of the same codes and inputs.
+QByteArray ComputedJson(CodeTable codes, tax::ClearanceInputs inputs, bool explain);
 
 // A double in shortest round-trip form, −0.0 as "0". Throws dz::DataError when not finite.
 QByteArray JsonNumber(double value, const char* name = "value");

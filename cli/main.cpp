@@ -16,7 +16,11 @@ struct Command {
 
 const Command kCommands[] = {
     {"compute", dz::cli::RunCompute,
-     "compute [--file E1FILE]    JSON on standard input (or a saved E1 file) to the clearance result set"},
+     "compute [--file E1FILE] [--explain]\n"
+     "                           JSON on standard input (or a saved E1 file) to the clearance result set;\n"
+     "                             with --explain also \"explain\": per result the codes (\"049\") and other\n"
+     "                             inputs (\"Married\", \"LateMonths\", \"FeeExempt[0]\", \"LuxuryAssets.Tax5[1]\", ...)\n"
+     "                             it was computed from, the rules it passed and a Greek explanation"},
     {"dump", dz::cli::RunDump, "dump PATH [--kind e1|e2]   a declaration file as JSON"},
     {"build", dz::cli::RunBuild, "build --kind e1|e2 --out PATH   JSON on standard input to a declaration file"},
     {"pdf", dz::cli::RunPdf, "pdf clearance|e1|e2|cars --file FILE --out OUT.pdf [...]   printed pages as PDF (pdf --help)"},

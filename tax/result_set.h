@@ -2,14 +2,25 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <type_traits>
+
+#include "tax/traced.h"
 
 namespace dz::tax {
 
-// Element 0 the taxpayer ("ΤΟΥ ΥΠΟΧΡΕΟΥ"), element 1 the spouse ("ΤΗΣ ΣΥΖΥΓΟΥ").
-using Pair = std::array<double, 2>;
-using FlagPair = std::array<bool, 2>;
-template <std::size_t N>
-using PersonArrays = std::array<std::array<double, N>, 2>;
+// Element 0 the taxpayer ("ΤΟΥ ΥΠΟΧΡΕΟΥ"), element 1 the spouse ("ΤΗΣ ΣΥΖΥΓΟΥ"). The computation
+// runs on plain numbers, or on traced ones (`Traced`) when it is asked why.
+template <class N>
+using PairOf = std::array<N, 2>;
+template <class N>
+using FlagPairOf = std::array<Truth<N>, 2>;
+template <class N, std::size_t K>
+using PersonArraysOf = std::array<std::array<N, K>, 2>;
+
+using Pair = PairOf<double>;
+using FlagPair = FlagPairOf<double>;
+template <std::size_t K>
+using PersonArrays = PersonArraysOf<double, K>;
 
 inline constexpr int kTaxpayer = 0;
 inline constexpr int kSpouse = 1;
@@ -56,31 +67,41 @@ enum ReductionItem : int {
 inline constexpr int kDeductionItemCount = 5;
 
 // The luxury-tax record `LuxuryAssets`: four amounts per person.
-struct LuxuryRecord {
-    Pair Base5{};
-    Pair Base13{};
-    Pair Tax5{};
-    Pair Tax13{};
+template <class N>
+struct LuxuryRecordOf {
+    PairOf<N> Base5{};
+    PairOf<N> Base13{};
+    PairOf<N> Tax5{};
+    PairOf<N> Tax13{};
 };
+using LuxuryRecord = LuxuryRecordOf<double>;
 
 // The computation's inputs besides the code table. The caller sets them before each run;
 // the driver reads them and may set `Married` (a spouse with domestic income), never resets them.
-struct ClearanceInputs {
-    bool Married = false;
-    std::int32_t LateMonths = 0;
-    FlagPair FeeExempt{};
-    FlagPair FeeSeatTourist{};
-    FlagPair FeeSeatLargeCity{};
-    LuxuryRecord LuxuryAssets{};
+template <class N>
+struct ClearanceInputsOf {
+    Truth<N> Married{};
+    std::conditional_t<std::is_same_v<N, double>, std::int32_t, N> LateMonths{};
+    FlagPairOf<N> FeeExempt{};
+    FlagPairOf<N> FeeSeatTourist{};
+    FlagPairOf<N> FeeSeatLargeCity{};
+    LuxuryRecordOf<N> LuxuryAssets{};
 };
+using ClearanceInputs = ClearanceInputsOf<double>;
 
 // Every named value of one run: the results of the result-set table and the intermediate
 // values the steps hand each other. A value-initialised ResultSet is the reset state.
-struct ResultSet {
+template <class N>
+struct ResultSetOf {
+    using Pair = PairOf<N>;
+    using FlagPair = FlagPairOf<N>;
+    template <std::size_t K>
+    using PersonArrays = PersonArraysOf<N, K>;
+
     // Driver
-    bool EmptyDeclaration = false;
-    bool NonResident = false;
-    bool HeirFiling = false;
+    Truth<N> EmptyDeclaration{};
+    Truth<N> NonResident{};
+    Truth<N> HeirFiling{};
     FlagPair FirstFiling{};
 
     // Income by category
@@ -114,7 +135,7 @@ struct ResultSet {
 
     // Receipts and reductions
     Pair ReceiptsShortfallTax{}, ReceiptsPenalty{};
-    double ReceiptsDeclared = 0;
+    N ReceiptsDeclared{};
     Pair RentReduction077{}, OtherReductions{}, TaxAfterReductions{}, IncomeTaxDue{};
 
     // Stamp duty, credits, advance
@@ -125,20 +146,21 @@ struct ResultSet {
 
     // Settlement
     Pair IncomeTaxDebit{}, IncomeTaxCredit{}, WithholdingDiscount{};
-    double IncomeTaxDebitTotal = 0, IncomeTaxCreditTotal = 0;
-    double LateSurcharge = 0;
+    N IncomeTaxDebitTotal{}, IncomeTaxCreditTotal{};
+    N LateSurcharge{};
     Pair LateSurchargeShare{};
-    double StampsAndSurcharges = 0, GrandDebit = 0, GrandCredit = 0;
+    N StampsAndSurcharges{}, GrandDebit{}, GrandCredit{};
 
     // Contribution, fee, luxury tax
     Pair SolidarityIncome{}, SolidarityExempt{}, ExemptIncomeTax{}, SolidarityWithheld{};
     Pair SolidarityBase{}, SolidarityRate{}, SolidarityContribution{};
     FlagPair SolidarityPresumptionBased{};
     Pair ProfessionalFee{}, BranchFee{}, LuxuryTax{};
-    double LeviesTotal = 0;
+    N LeviesTotal{};
 
     // Final balance
-    double SolidarityWithheldTotal = 0, SettlementDiscount = 0, FinalBalance = 0;
+    N SolidarityWithheldTotal{}, SettlementDiscount{}, FinalBalance{};
 };
+using ResultSet = ResultSetOf<double>;
 
 }  // namespace dz::tax

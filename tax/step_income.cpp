@@ -6,8 +6,9 @@ namespace dz::tax {
 
 using namespace y2014;
 
-void ComputeIncome(StepContext& s) {
-    ResultSet& r = s.r;
+template <class N>
+void ComputeIncome(StepContextOf<N>& s) {
+    auto& r = s.r;
     for (int p = 0; p < 2; ++p) {
         auto c = [&](int code) { return s.C(code, p); };
 
@@ -77,17 +78,17 @@ void ComputeIncome(StepContext& s) {
                               r.AgriIncome[p] + r.SalaryIncome[p] + r.CapitalGains[p] +
                               r.NavyIncome[p];
         r.ExemptIncome[p] = c(659) + c(619);
-        const double sUnemployment = r.DomesticIncome[p] + c(659) + c(619) + c(657) + c(617) +
+        const N sUnemployment = r.DomesticIncome[p] + c(659) + c(619) + c(657) + c(617) +
                                      c(433) + c(613) + c(431) + c(305) + c(335);
-        if (sUnemployment > kUnemploymentTaxedAbove) {
-            r.DomesticIncome[p] += c(661);
-            r.SalaryIncome[p] += c(661);
-            r.TaxedUnemployment[p] = c(661);
-        } else {
-            r.ExemptIncome[p] += c(661);
-            r.TaxedUnemployment[p] = 0;
-        }
-        const double setOff = r.ForeignLoss[p] + r.BusinessLossSetOff[p] + r.AgriLossSetOff[p];
+        // Benefit 661 is taxed as salary when S is above the limit, otherwise exempt; an arm
+        // that adds nothing leaves the figures free of the test.
+        const Truth<N> taxed = sUnemployment > kUnemploymentTaxedAbove;
+        const N zero = 0.0;
+        r.DomesticIncome[p] += s.Pick(taxed, c(661), zero);
+        r.SalaryIncome[p] += s.Pick(taxed, c(661), zero);
+        r.TaxedUnemployment[p] = s.Pick(taxed, c(661), zero);
+        r.ExemptIncome[p] += s.Pick(taxed, zero, c(661));
+        const N setOff = r.ForeignLoss[p] + r.BusinessLossSetOff[p] + r.AgriLossSetOff[p];
         r.TotalIncome[p] = Floor0(r.DomesticIncome[p] + r.ForeignIncome[p] - setOff);
         r.CapBaseIncome[p] = Floor0(r.CapBaseIncome[p] +
                                     (r.CapitalIncome[p] + r.BusinessIncome[p] + r.AgriIncome[p] +
@@ -97,7 +98,11 @@ void ComputeIncome(StepContext& s) {
     }
 
     // A spouse with domestic income makes the declaration joint.
-    if (r.DomesticIncome[kSpouse] > 0) s.in.Married = true;
+    auto rule = s.Rule(kRuleJointDeclaration, s.in.Married);
+    if (s.If(r.DomesticIncome[kSpouse] > 0)) s.in.Married = true;
 }
+
+template void ComputeIncome(StepContextOf<double>&);
+template void ComputeIncome(StepContextOf<Traced>&);
 
 }  // namespace dz::tax

@@ -9,9 +9,12 @@ using namespace y2014;
 namespace {
 
 // The base B of a person and whether it rests on the living presumption.
-void SetBase(ResultSet& r, const StepContext& s, int p) {
-    const double presumed = r.LivingPresumption[p] - s.C(657, p) - s.C(617, p);
-    if (presumed > r.SolidarityIncome[p]) {
+template <class N>
+void SetBase(StepContextOf<N>& s, int p) {
+    auto& r = s.r;
+    auto rule = s.Rule(kRuleSolidarityBase, r.SolidarityBase[p], r.SolidarityPresumptionBased[p]);
+    const N presumed = r.LivingPresumption[p] - s.C(657, p) - s.C(617, p);
+    if (s.If(presumed > r.SolidarityIncome[p])) {
         r.SolidarityBase[p] = presumed;
         r.SolidarityPresumptionBased[p] = true;
     } else {
@@ -21,14 +24,36 @@ void SetBase(ResultSet& r, const StepContext& s, int p) {
 }
 
 // The other spouse's income above her presumption lowers a presumption-based base.
-void OffsetBySpouse(ResultSet& r, int p, int other) {
-    if (!(r.SolidarityPresumptionBased[p] && !r.SolidarityPresumptionBased[other])) return;
-    const double surplus = r.SolidarityIncome[other] - r.LivingPresumption[other];
-    if (!(surplus > 0)) return;
+template <class N>
+void OffsetBySpouse(StepContextOf<N>& s, int p, int other) {
+    auto& r = s.r;
+    auto rule = s.Rule(kRuleSolidaritySpouseOffset, r.SolidarityBase[p]);
+    if (!s.If(r.SolidarityPresumptionBased[p] && !r.SolidarityPresumptionBased[other])) return;
+    const N surplus = r.SolidarityIncome[other] - r.LivingPresumption[other];
+    if (!s.If(surplus > 0)) return;
     r.SolidarityBase[p] -= surplus;
-    if (r.SolidarityBase[p] < r.SolidarityIncome[p]) {
+    if (s.If(r.SolidarityBase[p] < r.SolidarityIncome[p])) {
         r.SolidarityBase[p] = r.SolidarityIncome[p] - r.ExemptIncomeTax[p];
     }
+}
+
+// The contribution of a base and the rate of its band; traced, both come from the base.
+void SetContribution(double base, double& contribution, double& rate) { contribution = SolidarityContribution(base, &rate); }
+void SetContribution(const Traced& base, Traced& contribution, Traced& rate) {
+    double plainRate = 0;
+    contribution = {SolidarityContribution(base.v, &plainRate), base.from};
+    rate = {plainRate, base.from};
+}
+
+// The professional fee of a person from the seat, the kind of work and the months.
+double FeeOf(bool largeCity, bool tourist, bool freelance, bool caseSt, bool exempt) {
+    double fee = 0;
+    if (largeCity) fee = kFeeLargeCity;
+    if (tourist) fee = kFeeTourist;
+    if (freelance) fee = kFeeFreelance;
+    if (caseSt) fee = kFeeCaseSt;
+    if (exempt) fee = 0;
+    return fee;
 }
 
 }  // namespace
@@ -49,8 +74,9 @@ double SolidarityContribution(double base, double* rate) {
     return contribution;
 }
 
-void ComputeLevies(StepContext& s) {
-    ResultSet& r = s.r;
+template <class N>
+void ComputeLevies(StepContextOf<N>& s) {
+    auto& r = s.r;
 
     // Solidarity contribution.
     for (int p = 0; p < 2; ++p) {
@@ -60,51 +86,65 @@ void ComputeLevies(StepContext& s) {
         r.SolidarityIncome[p] = r.TotalIncome[p] + c(659) + c(619) + c(431) + c(433) + c(613) + c(305) +
                                 c(335) + c(995) + c(661);
     }
-    SetBase(r, s, kTaxpayer);
-    if (s.in.Married) {
-        SetBase(r, s, kSpouse);
-        OffsetBySpouse(r, kTaxpayer, kSpouse);
-        OffsetBySpouse(r, kSpouse, kTaxpayer);
-    } else {
-        r.SolidarityBase[kSpouse] = 0;
+    SetBase(s, kTaxpayer);
+    {
+        auto rule = s.Rule(kRuleSolidarityBase, r.SolidarityBase, r.SolidarityPresumptionBased);
+        if (s.If(s.in.Married)) {
+            SetBase(s, kSpouse);
+            OffsetBySpouse(s, kTaxpayer, kSpouse);
+            OffsetBySpouse(s, kSpouse, kTaxpayer);
+        } else {
+            r.SolidarityBase[kSpouse] = 0;
+        }
     }
     for (int p = 0; p < 2; ++p) {
-        const bool incomeBased = !r.SolidarityPresumptionBased[p];
-        if (incomeBased) r.SolidarityBase[p] = Floor0(r.SolidarityBase[p] - r.TaxedUnemployment[p]);
-        r.SolidarityContribution[p] = SolidarityContribution(r.SolidarityBase[p], &r.SolidarityRate[p]);
+        const Truth<N> incomeBased = !r.SolidarityPresumptionBased[p];
+        {
+            auto rule = s.Rule(kRuleSolidarityBase, r.SolidarityBase[p]);
+            if (s.If(incomeBased)) r.SolidarityBase[p] = Floor0(r.SolidarityBase[p] - r.TaxedUnemployment[p]);
+        }
+        SetContribution(r.SolidarityBase[p], r.SolidarityContribution[p], r.SolidarityRate[p]);
         r.SolidarityBase[p] = Floor0(r.SolidarityBase[p]);
-        if ((s.T(905, p) || s.T(913, p) || s.T(777, p)) && incomeBased) r.SolidarityContribution[p] = 0;
+        {
+            auto rule = s.Rule(kRuleSolidarityExempt, r.SolidarityContribution[p]);
+            if (s.If((s.T(905, p) || s.T(913, p) || s.T(777, p)) && incomeBased)) r.SolidarityContribution[p] = 0;
+        }
         r.SolidarityWithheld[p] = s.C(333, p) + s.C(349, p) + s.C(261, p);
     }
 
     // Professional fee.
     for (int p = 0; p < 2; ++p) {
         auto c = [&](int code) { return s.C(code, p); };
-        double fee = 0;
-        if (s.in.FeeSeatLargeCity[p]) fee = kFeeLargeCity;
-        if (s.in.FeeSeatTourist[p]) fee = kFeeTourist;
-        if (s.T(887, p)) fee = kFeeFreelance;
-        if (s.T(889, p)) fee = kFeeCaseSt;
-        if (s.in.FeeExempt[p]) fee = 0;
+        N fee = Lifted(FeeOf, s.in.FeeSeatLargeCity[p], s.in.FeeSeatTourist[p], s.T(887, p), s.T(889, p),
+                       s.in.FeeExempt[p]);
 
-        double branches = 0;
-        if (c(931) > 0) {
-            branches = kFeePerBranch * c(931);
-            if (c(935) > 0) branches = branches * c(935) / kMonthsInYear;
+        N branches = 0;
+        {
+            auto rule = s.Rule(kRuleBranchFee, branches);
+            if (s.If(c(931) > 0)) {
+                branches = kFeePerBranch * c(931);
+                if (s.If(c(935) > 0)) branches = branches * c(935) / kMonthsInYear;
+            }
         }
         r.BranchFee[p] = branches;
-        if (c(933) > 0) fee = fee * c(933) / kMonthsInYear;
-        r.ProfessionalFee[p] = fee > 0 ? fee + branches : 0.0;
+        {
+            auto rule = s.Rule(kRuleProfessionalFee, fee);
+            if (s.If(c(933) > 0)) fee = fee * c(933) / kMonthsInYear;
+        }
+        r.ProfessionalFee[p] = s.Pick(fee > 0, fee + branches, N(0.0));
     }
 
     // Luxury tax.
-    const LuxuryRecord& lux = s.in.LuxuryAssets;
-    for (int p = 0; p < 2; ++p) r.LuxuryTax[p] = r.NonResident ? 0.0 : lux.Tax5[p] + lux.Tax13[p];
+    const auto& lux = s.in.LuxuryAssets;
+    for (int p = 0; p < 2; ++p) r.LuxuryTax[p] = s.Pick(r.NonResident, N(0.0), lux.Tax5[p] + lux.Tax13[p]);
 
     // Total of the levies, rounded to cents.
     r.LeviesTotal = RoundToCents(r.SolidarityContribution[0] + r.SolidarityContribution[1] +
                                  r.ProfessionalFee[0] + r.ProfessionalFee[1] + r.LuxuryTax[0] +
                                  r.LuxuryTax[1]);
 }
+
+template void ComputeLevies(StepContextOf<double>&);
+template void ComputeLevies(StepContextOf<Traced>&);
 
 }  // namespace dz::tax

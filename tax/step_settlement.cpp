@@ -8,23 +8,30 @@ namespace dz::tax {
 
 using namespace y2014;
 
-
 double RoundToCents(double x) { return std::trunc(x * 100 + 0.5) / 100; }
 
-void ComputeSettlement(StepContext& s) {
-    ResultSet& r = s.r;
+namespace {
+
+double Magnitude(double x) { return std::fabs(x); }
+
+}  // namespace
+
+template <class N>
+void ComputeSettlement(StepContextOf<N>& s) {
+    auto& r = s.r;
 
     // Per person.
     for (int p = 0; p < 2; ++p) {
-        const double prior = s.C(901, p);
-        const double other = r.BusinessTaxPrepaid[p] + r.CapitalTaxWithheld[p] + r.PropertyGainTaxWithheld[p] +
-                             r.ForeignTaxCredit[p] + r.NavyTaxCertified[p] + prior;
-        const double withheld = r.SalaryTaxWithheld[p];
-        const double foreign = r.ForeignTaxCredit[p];
-        double x = Floor0(r.IncomeTaxDue[p] - foreign);
+        auto rule = s.Rule(kRuleSettlement, r.IncomeTaxCredit[p], r.IncomeTaxDebit[p], r.WithholdingDiscount[p]);
+        const N prior = s.C(901, p);
+        const N other = r.BusinessTaxPrepaid[p] + r.CapitalTaxWithheld[p] + r.PropertyGainTaxWithheld[p] +
+                        r.ForeignTaxCredit[p] + r.NavyTaxCertified[p] + prior;
+        const N withheld = r.SalaryTaxWithheld[p];
+        const N foreign = r.ForeignTaxCredit[p];
+        N x = Floor0(r.IncomeTaxDue[p] - foreign);
         x = x - withheld;
-        if (x < 0) {
-            if (std::fabs(x) <= foreign) {
+        if (s.If(x < 0)) {
+            if (s.If(Lifted(Magnitude, x) <= foreign)) {
                 r.IncomeTaxCredit[p] = -x + other - foreign;
             } else {
                 r.IncomeTaxCredit[p] = -kWithholdingKept * x + other - foreign;
@@ -32,10 +39,10 @@ void ComputeSettlement(StepContext& s) {
             r.WithholdingDiscount[p] = -kWithholdingAllowance * x;
         } else {
             x = x - prior;
-            const double allowance = RoundToCents(kWithholdingAllowance * withheld);
-            if (x <= 0) {
-                const double d = -kWithholdingAllowance * x;
-                if (d >= allowance) {
+            const N allowance = RoundToCents(kWithholdingAllowance * withheld);
+            if (s.If(x <= 0)) {
+                const N d = -kWithholdingAllowance * x;
+                if (s.If(d >= allowance)) {
                     r.IncomeTaxCredit[p] = -(x + allowance) - prior + other - foreign;
                     r.WithholdingDiscount[p] = allowance;
                 } else {
@@ -43,8 +50,8 @@ void ComputeSettlement(StepContext& s) {
                     r.WithholdingDiscount[p] = d;
                 }
             } else {
-                const double y = x + prior - other + foreign;
-                if (y > 0) {
+                const N y = x + prior - other + foreign;
+                if (s.If(y > 0)) {
                     r.IncomeTaxDebit[p] = y;
                 } else {
                     r.IncomeTaxCredit[p] = -y;
@@ -58,11 +65,14 @@ void ComputeSettlement(StepContext& s) {
     r.IncomeTaxCreditTotal = r.IncomeTaxCredit[0] + r.IncomeTaxCredit[1];
 
     // Late surcharge.
-    if (s.in.LateMonths > 0) {
-        r.LateSurcharge = kLateSurchargePerMonth * r.IncomeTaxDebitTotal * s.in.LateMonths;
-        if (r.IncomeTaxDebitTotal > 0) {
-            r.LateSurchargeShare[kTaxpayer] = r.LateSurcharge * r.IncomeTaxDebit[kTaxpayer] / r.IncomeTaxDebitTotal;
-            r.LateSurchargeShare[kSpouse] = Floor0(r.LateSurcharge - r.LateSurchargeShare[kTaxpayer]);
+    {
+        auto rule = s.Rule(kRuleLateSurcharge, r.LateSurcharge, r.LateSurchargeShare);
+        if (s.If(s.LateMonths() > 0)) {
+            r.LateSurcharge = kLateSurchargePerMonth * r.IncomeTaxDebitTotal * s.LateMonths();
+            if (s.If(r.IncomeTaxDebitTotal > 0)) {
+                r.LateSurchargeShare[kTaxpayer] = r.LateSurcharge * r.IncomeTaxDebit[kTaxpayer] / r.IncomeTaxDebitTotal;
+                r.LateSurchargeShare[kSpouse] = Floor0(r.LateSurcharge - r.LateSurchargeShare[kTaxpayer]);
+            }
         }
     }
 
@@ -72,5 +82,8 @@ void ComputeSettlement(StepContext& s) {
     r.GrandDebit = r.IncomeTaxDebitTotal + r.AdvancePayment[0] + r.AdvancePayment[1] + r.StampsAndSurcharges;
     r.GrandCredit = r.IncomeTaxCreditTotal;
 }
+
+template void ComputeSettlement(StepContextOf<double>&);
+template void ComputeSettlement(StepContextOf<Traced>&);
 
 }  // namespace dz::tax

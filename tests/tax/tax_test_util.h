@@ -43,7 +43,8 @@ struct Declaration {
         ComputeClearance(codes, in, r);
         return r;
     }
-    StepContext Context() { return StepContext{codes, in, r}; }
+    TracerOf<double> plain;
+    StepContext Context() { return StepContext{codes, in, r, plain}; }
 };
 
 // Expected amounts are exact to the cent; floating-point noise stays far below this.
