@@ -174,6 +174,13 @@ bool EntryWindow::focusNextPrevChild(bool next) {
     return true;
 }
 
+void EntryWindow::GoTo(QWidget* field) {
+    for (std::size_t i = 0; i < pages_.size(); ++i)
+        if (pages_[i]->widget() && pages_[i]->widget()->isAncestorOf(field)) ShowPage(int(i));
+    Enter(field, Qt::OtherFocusReason);
+    KeepInView(field);
+}
+
 void EntryWindow::Enter(QWidget* field, Qt::FocusReason reason) {
     QPointer<QWidget> wanted = field;
     QPointer<EditField> leaving = qobject_cast<EditField*>(QApplication::focusWidget());

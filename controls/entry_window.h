@@ -66,6 +66,8 @@ protected:
     void ScrollPage(int index, int delta);
     // The first field in view on the page, so that the keys go on working there.
     virtual void FocusOnPage(int index);
+    // The page of `field` showing, scrolled to it, the focus in it.
+    void GoTo(QWidget* field);
     // Closes, after asking whether to leave changes unsaved.
     void EscapeClose();
     // A number field left with a text it refused would be taken as its last good value: the

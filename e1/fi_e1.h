@@ -68,6 +68,8 @@ public:
 
     // The computation's inputs as the compute command sets them from the window.
     void ComputeInputs(CodeTable& codes, tax::ClearanceInputs& inputs) const;
+    // The box of a code in view with the focus (nothing for a code without a box).
+    void ShowCode(int code);
 
     // Controls by component name ("edP301", "cbP013", "edCarIppoi3", "edDoy" …): Control, ControlAs.
     // The code control of `code` (the hidden carriers of 093 and 095 included).

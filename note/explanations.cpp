@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/amount_text.h"
+#include "note/note_lines.h"
 #include "note/rule_texts.h"
 #include "tax/result_table.h"
 
@@ -201,12 +202,13 @@ QString ResultLabel(const QString& result) {
     return QString();
 }
 
-Explanation ExplainResult(const tax::ClearanceTrace& trace, const CodeTable& codes, const QString& result, int person) {
+namespace {
+
+// The explanation of numbers found in the trace, under a name and a Greek label.
+Explanation Describe(const QString& result, const QString& label, const Found& found, const CodeTable& codes) {
     Explanation e;
-    const Found found = Find(trace, result, person);
-    if (!found.known) return e;
     e.result = result;
-    e.label = ResultLabel(result);
+    e.label = label;
     QStringList given, empty;
     for (int code = 0; code < CodeTable::kSlots; ++code) {
         if (!found.origin.sources.test(std::size_t(code))) continue;
@@ -241,6 +243,92 @@ Explanation ExplainResult(const tax::ClearanceTrace& trace, const CodeTable& cod
     if (!details.isEmpty()) text += QLatin1Char(' ') + details.join(QLatin1Char(' '));
     e.text = text;
     return e;
+}
+
+void Gather(std::vector<double>& values, const Traced& t) { values.push_back(t.v); }
+template <class T, std::size_t K>
+void Gather(std::vector<double>& values, const std::array<T, K>& a) {
+    for (const T& e : a) Gather(values, e);
+}
+void Spread(const std::vector<double>& values, std::size_t& at, double& v) { v = values[at++]; }
+template <class T, std::size_t K>
+void Spread(const std::vector<double>& values, std::size_t& at, std::array<T, K>& a) {
+    for (T& e : a) Spread(values, at, e);
+}
+
+// The plain figures of the result table, as the clearance lines read them.
+tax::ResultSet PlainResults(const tax::ClearanceTrace& trace) {
+    std::vector<double> values;
+    tax::VisitResultTable(trace.results, [&values](const char*, const auto& value) { Gather(values, value); });
+    tax::ResultSet plain;
+    std::size_t at = 0;
+    tax::VisitResultTable(plain, [&](const char*, auto& value) { Spread(values, at, value); });
+    return plain;
+}
+
+// The results each line of the clearance view shows.
+struct LineResults {
+    int line;
+    std::initializer_list<const char*> results;
+};
+const LineResults kLineResults[] = {
+    {1, {"DomesticIncome", "BusinessLossSetOff", "AgriLossSetOff"}},
+    {2, {"ForeignIncome", "ForeignLoss"}},
+    {3, {"TotalIncome"}},
+    {4, {"PresumptionExcess"}},
+    {5, {"TotalIncome", "PresumptionExcess"}},
+    {6, {"IncomeDeductions"}},
+    {7, {"TaxableIncome"}},
+    {8, {"TaxBeforeReductions"}},
+    {9, {"ReceiptsShortfallTax"}},
+    {10, {"ReceiptsShortfallTax"}},
+    {11, {"OtherReductions", "RentReduction077", "SalaryTaxReduction"}},
+    {12, {"IncomeTaxDue"}},
+    {13, {"TotalTaxCredits"}},
+    {14, {"IncomeTaxDebit", "IncomeTaxCredit"}},
+    {16, {"IncomeTaxDebitTotal", "IncomeTaxCreditTotal"}},
+    {17, {"AdvancePayment"}},
+    {18, {"StampsAndSurcharges"}},
+    {21, {"SolidarityBase"}},
+    {22, {"SolidarityContribution"}},
+    {23, {"ProfessionalFee"}},
+    {24, {"LuxuryTax"}},
+    {25, {"FinalBalance"}},
+};
+
+}  // namespace
+
+Explanation ExplainResult(const tax::ClearanceTrace& trace, const CodeTable& codes, const QString& result, int person) {
+    const Found found = Find(trace, result, person);
+    if (!found.known) return {};
+    return Describe(result, ResultLabel(result), found, codes);
+}
+
+Explanation ExplainLine(const tax::ClearanceTrace& trace, const CodeTable& codes, int line, int person) {
+    for (const LineResults& entry : kLineResults) {
+        if (entry.line != line) continue;
+        Found all;
+        QStringList names;
+        for (const char* result : entry.results) {
+            const Found found = Find(trace, QLatin1String(result), person);
+            all.origin |= found.origin;
+            names << QLatin1String(result);
+        }
+        // The amounts are those the line shows.
+        const tax::ResultSet plain = PlainResults(trace);
+        for (const EkaLineRule& rule : EkaLineRules()) {
+            if (rule.line != line || !rule.value) continue;
+            const int persons = rule.scope == LineScope::PerPerson ? 2 : 1;
+            for (int p = 0; p < persons; ++p) {
+                if (person >= 0 && persons == 2 && p != person) continue;
+                const QString amount = FormatAmount(rule.value(plain, p));
+                all.values << (persons == 2 ? kPersons[p] + QLatin1Char(' ') + amount : amount);
+            }
+            all.known = true;
+            return Describe(names.join(QLatin1Char('+')), rule.label.toString(), all, codes);
+        }
+    }
+    return {};
 }
 
 std::vector<Explanation> ExplainResults(const tax::ClearanceTrace& trace, const CodeTable& codes) {

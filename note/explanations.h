@@ -29,4 +29,8 @@ std::vector<Explanation> ExplainResults(const tax::ClearanceTrace& trace, const 
 // name gives an empty explanation.
 Explanation ExplainResult(const tax::ClearanceTrace& trace, const CodeTable& codes, const QString& result, int person);
 
+// A line of the clearance view (1 to 25) of one person (-1: both, or a joint line), from the
+// results it shows. A line without an amount gives an empty explanation.
+Explanation ExplainLine(const tax::ClearanceTrace& trace, const CodeTable& codes, int line, int person);
+
 }  // namespace dz

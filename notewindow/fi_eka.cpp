@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "controls/clickable_picture.h"
+#include "controls/explanation_box.h"
 #include "notewindow/eka_grid.h"
 #include "notewindow/eka_pictures.h"
 #include "controls/edit_real.h"
@@ -52,8 +53,8 @@ QPushButton* Button(const QString& name, const QString& caption, QWidget* parent
 
 const QString TfiEka::kCaption = QStringLiteral("Εκκαθαριστικό Σημείωμα Φόρου Εισοδήματος");
 
-TfiEka::TfiEka(ClearanceNote note, const PrintOperations& print, QWidget* parent)
-    : QDialog(parent), note_(std::move(note)), print_(print) {
+TfiEka::TfiEka(ClearanceNote note, const PrintOperations& print, QWidget* parent, NoteExplaining explaining)
+    : QDialog(parent), note_(std::move(note)), print_(print), explaining_(std::move(explaining)) {
     setObjectName(QStringLiteral("fiEka"));
     setWindowTitle(kCaption);
     setAttribute(Qt::WA_DeleteOnClose, false);  // the opener destroys it after it closes
@@ -69,6 +70,7 @@ TfiEka::TfiEka(ClearanceNote note, const PrintOperations& print, QWidget* parent
     middle->addWidget(buildCodesGrid());
     sgEka = new EkaGrid(this);
     middle->addWidget(sgEka, 1);
+    connect(sgEka, &QTableWidget::activated, this, [this] { ExplainCurrent(); });
     middle->addWidget(buildButtons());
 
     auto* layout = new QVBoxLayout(this);
@@ -211,6 +213,11 @@ QWidget* TfiEka::buildButtons() {
     btDisplayTheEKA = Button(QStringLiteral("btDisplayTheEKA"), QStringLiteral("ΕΚΚΑΘΑΡΙΣΗ"), panel);
     connect(btDisplayTheEKA, &QPushButton::clicked, this, &TfiEka::btDisplayTheEKAClick);
     column->addWidget(btDisplayTheEKA);
+    btExplain = Button(QStringLiteral("btExplain"), QStringLiteral("Εξήγηση"), panel);
+    btExplain->setToolTip(QStringLiteral("Πώς προέκυψε το ποσό της επιλεγμένης γραμμής (ή Enter πάνω στη γραμμή)"));
+    btExplain->setEnabled(static_cast<bool>(explaining_.explainLine));
+    connect(btExplain, &QPushButton::clicked, this, &TfiEka::ExplainCurrent);
+    column->addWidget(btExplain);
     column->addStretch(1);
 
     bt10 = Button(QStringLiteral("bt10"), QStringLiteral("Εκτύπωση"), panel);
@@ -243,6 +250,23 @@ QWidget* TfiEka::buildBottom() {
     row->addWidget(cbOneDosi);
     row->addStretch(1);
     return panel;
+}
+
+void TfiEka::ExplainCurrent() {
+    if (!explaining_.explainLine || sgEka->section() != kClearanceSection || note_.results.EmptyDeclaration) return;
+    const int line = sgEka->currentRow();
+    const int person = sgEka->currentColumn() >= 1 ? sgEka->currentColumn() - 1 : -1;
+    const Explanation explanation = explaining_.explainLine(line, person);
+    if (explanation.label.isEmpty()) return;
+    std::function<void(int)> showCode;
+    if (explaining_.showCode) {
+        showCode = [this](int code) {
+            accept();  // the form comes forward with the box
+            explaining_.showCode(code);
+        };
+    }
+    auto* box = new ExplanationBox(explanation, showCode, this);
+    box->open();
 }
 
 void TfiEka::centreOnScreen() {

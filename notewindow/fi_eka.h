@@ -1,9 +1,11 @@
 // The clearance note window TfiEka: the 25-line clearance view, its breakdowns, the codes list, print buttons.
 #pragma once
 #include <QDialog>
+#include <functional>
 #include <vector>
 
 #include "controls/print_operations.h"
+#include "note/explanations.h"
 #include "note/note_value.h"
 #include "tax/result_set.h"
 
@@ -18,6 +20,13 @@ class ClickablePicture;
 class EkaGrid;
 class TEditReal;
 
+// Why a figure of the clearance view is what it is, and where a code's box is on the form; the
+// window that computed the note supplies them (either may be empty).
+struct NoteExplaining {
+    std::function<Explanation(int line, int person)> explainLine;
+    std::function<void(int code)> showCode;
+};
+
 class TfiEka : public QDialog {
     Q_OBJECT
 public:
@@ -27,7 +36,8 @@ public:
     // FormCreate: builds the window and shows the note handed to it: its header, its codes list
     // and the clearance view of its lines. The window keeps its own copy; the print prints it.
     // bt10 and btPDF run `print.clearanceNote` (btPDF with `pdf`), and are disabled without it.
-    explicit TfiEka(ClearanceNote note, const PrintOperations& print = {}, QWidget* parent = nullptr);
+    explicit TfiEka(ClearanceNote note, const PrintOperations& print = {}, QWidget* parent = nullptr,
+                    NoteExplaining explaining = {});
     ~TfiEka() override;
 
     const ClearanceNote& Note() const { return note_; }
@@ -42,6 +52,10 @@ public:
     void bt10Click(QObject* sender);    // bt10 and btPDF
     void CalcMeioseois();               // cbOneDosi clicked
     void bt9Click();                    // closes the window
+    // The explanation of the clearance view's current cell: its line, and its person's column
+    // (the label column explains both). Opens the explanation window; a code's link in it
+    // closes this window too and shows the box.
+    void ExplainCurrent();
 
     // The breakdown button of a view (bt1, bt3 … bt7), or null.
     QPushButton* ViewButton(int section) const;
@@ -64,6 +78,7 @@ public:
     QLabel* lb1;
     ClickablePicture* imBack;
     QPushButton* btDisplayTheEKA;
+    QPushButton* btExplain;  // "Εξήγηση"
     QPushButton* bt10;
     QPushButton* btPDF;
     QPushButton* bt9;
@@ -83,6 +98,7 @@ private:
 
     ClearanceNote note_;
     PrintOperations print_;
+    NoteExplaining explaining_;
     std::vector<QPushButton*> viewButtons_;
 };
 
