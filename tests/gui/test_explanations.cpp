@@ -13,6 +13,7 @@
 #include "notewindow/eka_grid.h"
 #include "notewindow/fi_eka.h"
 #include "tax/clearance.h"
+#include "gui_helpers.h"
 #include "test_e1_fixture.h"
 
 namespace dz {
@@ -94,6 +95,27 @@ TEST(Explanations, EnterOnALineOpensItsExplanationAndACodeLeadsToItsBox) {
 }
 
 class E1ShowCode : public test::E1Window {};
+
+TEST_F(E1ShowCode, TheFormsComputeCommandExplainsItsLinesAndACodeLinkReturnsToTheBox) {
+    TypeAndLeave(QStringLiteral("edP301"), QStringLiteral("30000"));
+    TypeAndLeave(QStringLiteral("edP049"), QStringLiteral("2000"));
+    window->pcPages->setCurrentIndex(0);  // away from the box
+    QString explained;
+    test::WhenModal([&](QWidget* modal) {
+        auto* eka = qobject_cast<TfiEka*>(modal);
+        ASSERT_NE(eka, nullptr);
+        eka->sgEka->setCurrentCell(12, 1);
+        eka->ExplainCurrent();
+        auto* box = eka->findChild<ExplanationBox*>();
+        ASSERT_NE(box, nullptr);
+        explained = box->text->toPlainText();
+        emit box->text->anchorClicked(QUrl(QStringLiteral("code:301")));
+    });
+    window->miEka2003->trigger();
+    EXPECT_TRUE(explained.contains(QStringLiteral("301 (30.000,00)"))) << explained.toStdString();
+    EXPECT_TRUE(explained.contains(QStringLiteral("049 (2.000,00)"))) << explained.toStdString();
+    EXPECT_TRUE(window->ControlAs<QWidget>(QStringLiteral("edP301"))->hasFocus()) << "back at code 301's box";
+}
 
 TEST_F(E1ShowCode, ACodesBoxComesIntoViewWithTheFocus) {
     for (int code : {301, 851, 49, 5}) {
