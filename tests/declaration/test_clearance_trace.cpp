@@ -199,6 +199,48 @@ TEST(ClearanceTrace, AResultDoesNotMoveWhenABoxItDoesNotNameChanges) {
     EXPECT_GT(checked, 100000);
 }
 
+// The other inputs, each changed alone: its source number and the change.
+struct InputChange {
+    int source;
+    void (*change)(ClearanceInputs&);
+};
+const InputChange kInputChanges[] = {
+    {tax::kSourceMarried, [](ClearanceInputs& in) { in.Married = !in.Married; }},
+    {tax::kSourceLateMonths, [](ClearanceInputs& in) { in.LateMonths = in.LateMonths ? 0 : 3; }},
+    {tax::kSourceFeeExempt, [](ClearanceInputs& in) { in.FeeExempt[0] = !in.FeeExempt[0]; }},
+    {tax::kSourceFeeExempt + 1, [](ClearanceInputs& in) { in.FeeExempt[1] = !in.FeeExempt[1]; }},
+    {tax::kSourceFeeSeatTourist, [](ClearanceInputs& in) { in.FeeSeatTourist[0] = !in.FeeSeatTourist[0]; }},
+    {tax::kSourceFeeSeatLargeCity + 1, [](ClearanceInputs& in) { in.FeeSeatLargeCity[1] = !in.FeeSeatLargeCity[1]; }},
+    {tax::kSourceLuxuryTax5, [](ClearanceInputs& in) { in.LuxuryAssets.Tax5[0] += 500; }},
+    {tax::kSourceLuxuryTax13 + 1, [](ClearanceInputs& in) { in.LuxuryAssets.Tax13[1] += 1300; }},
+    {tax::kSourceLuxuryBase5, [](ClearanceInputs& in) { in.LuxuryAssets.Base5[0] += 10000; }},
+};
+
+TEST(ClearanceTrace, AResultDoesNotMoveWhenAnInputItDoesNotNameChanges) {
+    std::mt19937 rng(19);
+    int checked = 0;
+    for (int n = 0; n < 1000; ++n) {
+        const Declaration d = Generated(rng);
+        const ClearanceTrace trace = tax::TraceClearance(d.codes, d.in);
+        if (trace.results.EmptyDeclaration.v) continue;
+        const std::map<std::string, Origin> origins = Origins(trace);
+        const Flat before = Flatten(Plain(d));
+        for (const InputChange& input : kInputChanges) {
+            Declaration changed = d;
+            input.change(changed.in);
+            const Flat after = Flatten(Plain(changed));
+            for (std::size_t i = 0; i < after.values.size(); ++i) {
+                if (origins.at(before.names[i]).sources.test(std::size_t(input.source))) continue;
+                ++checked;
+                ASSERT_TRUE(Same(before.values[i], after.values[i]))
+                    << "declaration " << n << ": input " << input.source << " moved " << before.names[i] << " from "
+                    << before.values[i] << " to " << after.values[i] << " without being named";
+            }
+        }
+    }
+    EXPECT_GT(checked, 100000);
+}
+
 // A traced value names every box its computation read on the way, so it also names boxes whose
 // effect cancels out or never crosses a limit. The main figures must name mostly boxes that
 // move them; the share of each is measured here.
