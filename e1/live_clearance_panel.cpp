@@ -1,12 +1,14 @@
 // The live clearance panel: the clearance lines' own texts for a few lines, and their changes.
 #include "e1/live_clearance_panel.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "model/amount_text.h"
@@ -29,7 +31,7 @@ const QString kNothingCaption = QStringLiteral("Μηδενικό αποτέλε�
 
 constexpr int kResultRole = Qt::UserRole;
 constexpr int kPersonRole = Qt::UserRole + 1;
-constexpr int kAmountColumnWidth = 104;
+constexpr int kCellPadding = 12;
 
 // A change in whole cents, so that it agrees with the two amounts as they show.
 QString ChangeText(double now, double start) {
@@ -68,8 +70,17 @@ LiveClearancePanel::LiveClearancePanel(QWidget* parent) : QWidget(parent) {
     table_->setObjectName(QStringLiteral("sgLiveClearance"));
     table_->setHorizontalHeaderLabels({QStringLiteral("Υπόχρεος"), QStringLiteral("Σύζυγος")});
     table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->horizontalHeader()->setDefaultSectionSize(kAmountColumnWidth);
+    // As narrow as the longest caption and the largest amounts allow: the pages need the width.
+    QFont captionFont = table_->font();
+    captionFont.setBold(true);
+    int captionWidth = 0;
+    for (const LiveLine& line : kLines)
+        captionWidth = std::max(captionWidth, QFontMetrics(captionFont).horizontalAdvance(QString::fromUtf16(line.caption)));
+    const int column = std::max(table_->fontMetrics().horizontalAdvance(QStringLiteral("-99.999.999,00")),
+                                (captionWidth + 1) / 2) + kCellPadding;
+    // The two persons share what width the panel has.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->horizontalHeader()->setMinimumSectionSize(column);
     table_->horizontalHeader()->setHighlightSections(false);
     // Rows of one fixed height: a row sized to its contents would lay out every cell at each key.
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -84,8 +95,6 @@ LiveClearancePanel::LiveClearancePanel(QWidget* parent) : QWidget(parent) {
     table_->setTabKeyNavigation(false);
     table_->installEventFilter(this);
 
-    QFont captionFont = table_->font();
-    captionFont.setBold(true);
     QFont changeFont = table_->font();
     changeFont.setPointSizeF(changeFont.pointSizeF() * 0.85);
     for (int i = 0; i < kLineCount; ++i) {
@@ -124,8 +133,10 @@ LiveClearancePanel::LiveClearancePanel(QWidget* parent) : QWidget(parent) {
     layout->addWidget(title);
     layout->addWidget(table_, 1);
     const int frame = 2 * table_->frameWidth();
-    setMinimumWidth(2 * kAmountColumnWidth + frame + table_->verticalScrollBar()->sizeHint().width());
+    setMinimumWidth(2 * column + frame + table_->verticalScrollBar()->sizeHint().width());
 }
+
+QSize LiveClearancePanel::sizeHint() const { return {minimumWidth(), QWidget::sizeHint().height()}; }
 
 void LiveClearancePanel::Show(const tax::ResultSet& results) {
     const EkaLines shown = FillEkaLines(results);

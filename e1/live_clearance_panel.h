@@ -47,6 +47,8 @@ public:
     QTableWidgetItem* FigureItem(const QString& result, int person) const;
 
     QTableWidget* Table() const { return table_; }
+    // As narrow as it can be with nothing cut.
+    QSize sizeHint() const override;
 
 signals:
     // A figure was clicked or Enter was pressed on it.
