@@ -6,6 +6,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <functional>
+#include <set>
+#include <string>
 
 #include "e1/fi_e1_open.h"
 #include "e1/live_clearance_panel.h"
@@ -18,6 +20,16 @@ namespace dz::test {
 namespace {
 
 constexpr int kJoint = LiveClearancePanel::kJoint;
+
+// The panel's figures and the clearance lines that show the same amounts.
+const struct {
+    const char* result;
+    int line;
+    bool joint;
+} kFigures[] = {
+    {"TotalIncome", 3, false},     {"IncomeTaxDue", 12, false}, {"SolidarityContribution", 22, false},
+    {"ProfessionalFee", 23, false}, {"LuxuryTax", 24, false},   {"FinalBalance", 25, true},
+};
 
 class E1LiveClearance : public E1Window {
 protected:
@@ -59,14 +71,14 @@ protected:
         return rows;
     }
 
-    // Every figure of the panel against the same line of the clearance window.
+    // Every figure of the panel against its line of the clearance window.
     void ExpectPanelAsClearanceWindow(const std::string& step) const {
         const auto rows = ClearanceWindowLines();
-        for (const LiveLine& line : LiveClearancePanel::Lines()) {
-            const QString result = QLatin1String(line.result);
-            for (int p = 0; p < (line.joint ? 1 : 2); ++p)
-                EXPECT_EQ(Panel().Figure(result, line.joint ? kJoint : p).toStdString(), rows[line.line][p].toStdString())
-                    << step << ": " << line.result << " of person " << p;
+        for (const auto& figure : kFigures) {
+            const QString result = QLatin1String(figure.result);
+            for (int p = 0; p < (figure.joint ? 1 : 2); ++p)
+                EXPECT_EQ(Panel().Figure(result, figure.joint ? kJoint : p).toStdString(), rows[figure.line][p].toStdString())
+                    << step << ": " << figure.result << " of person " << p;
         }
     }
 };
@@ -78,6 +90,7 @@ struct Step {
 
 TEST_F(E1LiveClearance, EveryKeystrokeShowsWhatTheClearanceWindowShows) {
     ScriptedDialogs dialogs;
+    ASSERT_EQ(LiveClearancePanel::Lines().size(), std::size(kFigures)) << "the panel shows these figures and no more";
     ExpectPanelAsClearanceWindow("empty declaration");
     for (const LiveLine& line : LiveClearancePanel::Lines())
         EXPECT_EQ(Panel().Figure(QLatin1String(line.result), line.joint ? kJoint : 0), QString())
@@ -96,16 +109,26 @@ TEST_F(E1LiveClearance, EveryKeystrokeShowsWhatTheClearanceWindowShows) {
              Type("edCarPosost1", "100");
              Type("edCarYear1", "2012");
          }},
+        {"the car's expenditure of both", [this] { Type("edP851", "6.000,00"); Type("edP852", "3.000,00"); }},
         {"business income of the spouse", [this] { Type("edP402", "12.000,00"); }},
+        {"professional fee of both", [this] { Click("cbP889"); Click("cbP890"); }},
         {"salary corrected with Backspace", [this] { Backspace("edP301", 6); }},
         {"tax withheld above the tax", [this] { Type("edP315", "20.000,00"); }},
     };
+    // Each figure shows an amount at some step, so that a figure taken from a wrong line shows.
+    std::set<std::string> shown;
     for (const Step& step : steps) {
         step.act();
         ExpectPanelAsClearanceWindow(step.name);
+        for (const auto& figure : kFigures)
+            for (int p = 0; p < (figure.joint ? 1 : 2); ++p)
+                if (!Panel().Figure(QLatin1String(figure.result), figure.joint ? kJoint : p).isEmpty())
+                    shown.insert(figure.result + std::string(p ? " of the spouse" : ""));
     }
-    for (int p = 0; p < 2; ++p)
-        EXPECT_FALSE(Panel().Figure(QStringLiteral("TotalIncome"), p).isEmpty()) << "the typing reached person " << p;
+    for (const auto& figure : kFigures) {
+        EXPECT_TRUE(shown.count(figure.result)) << figure.result << " never showed an amount";
+        if (!figure.joint) EXPECT_TRUE(shown.count(figure.result + std::string(" of the spouse"))) << figure.result << " of the spouse never showed an amount";
+    }
 }
 
 TEST_F(E1LiveClearance, FiguresFollowEachKeyNotOnlyALeftField) {
