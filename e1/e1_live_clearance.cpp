@@ -47,12 +47,24 @@ void TfiE1::BuildLiveClearance() {
 
     miLiveClearance = new QAction(QStringLiteral("Εκκαθάριση ζωντανά"), this);
     miLiveClearance->setObjectName(QStringLiteral("miLiveClearance"));
-    miLiveClearance->setToolTip(QStringLiteral("Εκκαθάριση ζωντανά (F9)"));
+    miLiveClearance->setToolTip(QStringLiteral("Εκκαθάριση ζωντανά (F9)\nCtrl+F9: μετάβαση στα ποσά, Esc: επιστροφή"));
     miLiveClearance->setCheckable(true);
     miLiveClearance->setShortcut(QKeySequence(Qt::Key_F9));
     // Wherever the focus is in this window, and only there: another window's F9 is its own.
     miLiveClearance->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     addAction(miLiveClearance);
+    miLiveFigures = new QAction(QStringLiteral("Μετάβαση στα ποσά της εκκαθάρισης"), this);
+    miLiveFigures->setObjectName(QStringLiteral("miLiveFigures"));
+    miLiveFigures->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F9));
+    miLiveFigures->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(miLiveFigures);
+    connect(miLiveFigures, &QAction::triggered, this, [this] {
+        if (!pnLive->isHidden()) pnLive->FocusFigures();
+    });
+    connect(pnLive, &LiveClearancePanel::LeaveRequested, this, [this] {
+        if (lastField_) lastField_->setFocus(Qt::OtherFocusReason);
+        else FocusOnPage(pcPages->currentIndex());
+    });
     // Beside the page tabs, where it takes none of the pages' height.
     auto* bar = new QToolBar(pcPages);
     bar->setObjectName(QStringLiteral("tbLiveClearance"));
@@ -75,7 +87,10 @@ void TfiE1::BuildLiveClearance() {
         else if (auto* box = qobject_cast<QCheckBox*>(control))
             connect(box, &QCheckBox::toggled, this, &TfiE1::RefreshLiveClearance);
     }
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { MakeRoomFor(now); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && pcPages->isAncestorOf(now)) lastField_ = now;
+        MakeRoomFor(now);
+    });
     StartLiveChanges();
 }
 

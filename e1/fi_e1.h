@@ -1,5 +1,6 @@
 // TfiE1: the E1 entry window, the four form pages with a control over every box, and the special cases.
 #pragma once
+#include <QPointer>
 #include <array>
 #include <vector>
 
@@ -75,6 +76,7 @@ public:
     // Its shown or hidden state is kept between runs in LivePanelSettingsFile(); shown at first.
     LiveClearancePanel* pnLive = nullptr;
     QAction* miLiveClearance = nullptr;
+    QAction* miLiveFigures = nullptr;  // Ctrl+F9: the keys to the panel's figures; Escape there comes back
     static QString LivePanelSettingsFile();
     // The panel's figures from what the boxes hold now, computed as the compute command does;
     // nothing is computed while the panel is hidden or a whole form is being shown.
@@ -161,6 +163,7 @@ private:
     QLabel* imAutoType = nullptr;
     int liveHeld_ = 0;
     QSplitter* spLive = nullptr;
+    QPointer<QWidget> lastField_;  // the field of the pages the user was in last
 };
 
 }  // namespace dz

@@ -184,6 +184,13 @@ QString LiveClearancePanel::Change(const QString& result, int person) const {
 
 QString LiveClearancePanel::BalanceCaption() const { return table_->item(CaptionRow(kLineCount - 1), 0)->text(); }
 
+void LiveClearancePanel::FocusFigures() {
+    const QTableWidgetItem* current = table_->currentItem();
+    if (!current || !current->data(kResultRole).isValid())
+        table_->setCurrentItem(FigureItem(QString::fromLatin1(kLines[0].result), 0));
+    table_->setFocus(Qt::ShortcutFocusReason);
+}
+
 void LiveClearancePanel::Activate(const QTableWidgetItem* item) {
     if (!item) return;
     const QVariant result = item->data(kResultRole);
@@ -195,6 +202,10 @@ bool LiveClearancePanel::eventFilter(QObject* watched, QEvent* event) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             Activate(table_->currentItem());
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            emit LeaveRequested();
             return true;
         }
     }

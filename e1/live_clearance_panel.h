@@ -47,12 +47,16 @@ public:
     QTableWidgetItem* FigureItem(const QString& result, int person) const;
 
     QTableWidget* Table() const { return table_; }
+    // The keys go to the figures, on the one last chosen or the first.
+    void FocusFigures();
     // As narrow as it can be with nothing cut.
     QSize sizeHint() const override;
 
 signals:
     // A figure was clicked or Enter was pressed on it.
     void LineActivated(const QString& result, int person);
+    // Escape among the figures: the keys go back to where the user was typing.
+    void LeaveRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -250,6 +250,23 @@ TEST_F(E1LiveClearance, AFieldTooWideToShowBesideThePanelGetsTheWholeWidth) {
     EXPECT_EQ(Panel().Figure(QStringLiteral("TotalIncome"), 0), QStringLiteral("1.000,00"));
 }
 
+TEST_F(E1LiveClearance, CtrlF9TakesTheKeysToTheFiguresAndEscapeBringsThemBack) {
+    ScriptedDialogs dialogs;
+    Type(QStringLiteral("edP301"), QStringLiteral("30.000,00"));
+    QLineEdit* field = edit(QStringLiteral("edP301"));
+    QSignalSpy spy(&Panel(), &LiveClearancePanel::LineActivated);
+    QTest::keyClick(field, Qt::Key_F9, Qt::ControlModifier);
+    ASSERT_EQ(QApplication::focusWidget(), Panel().Table()) << "Ctrl+F9 goes to the figures";
+    QTest::keyClick(Panel().Table(), Qt::Key_Down);
+    QTest::keyClick(Panel().Table(), Qt::Key_Return);
+    ASSERT_EQ(spy.count(), 1) << "Enter on a figure";
+    EXPECT_EQ(spy.at(0).at(0).toString(), QStringLiteral("TotalIncome")) << "the arrow moved to the change of the same figure";
+    QTest::keyClick(Panel().Table(), Qt::Key_Escape);
+    EXPECT_EQ(QApplication::focusWidget(), field) << "Escape comes back to the field";
+    EXPECT_TRUE(window->isVisible()) << "Escape among the figures does not close the window";
+    EXPECT_EQ(UserDialogs::ShownTexts(), QStringList()) << "and asks nothing";
+}
+
 TEST_F(E1LiveClearance, ANewWindowOpensAsTheLastWasLeft) {
     ScriptedDialogs dialogs;
     ASSERT_TRUE(TfiE1::LivePanelSettingsFile().contains(QStringLiteral(".qttest")))
