@@ -1,4 +1,5 @@
-// TfiE1: the E1 entry window, the four form pages with a control over every box, and the special cases.
+// TfiE1: the E1 entry window, the four form pages with a control over every box, the special cases
+// and the live clearance panel beside them.
 #pragma once
 #include <QPointer>
 #include <array>

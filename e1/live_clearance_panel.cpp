@@ -18,13 +18,17 @@ namespace dz {
 namespace {
 
 constexpr LiveLine kLines[] = {
-    {3, u"Συνολικό εισόδημα", "TotalIncome", false},
-    {12, u"Φόρος εισοδήματος", "IncomeTaxDue", false},
-    {22, u"Εισφορά αλληλεγγύης", "SolidarityContribution", false},
-    {23, u"Τέλος επιτηδεύματος", "ProfessionalFee", false},
-    {24, u"Φόρος πολυτελούς διαβίωσης", "LuxuryTax", false},
-    {25, u"Ποσό για πληρωμή", "FinalBalance", true},
+    {3, u"Συνολικό εισόδημα", "TotalIncome"},
+    {12, u"Φόρος εισοδήματος", "IncomeTaxDue"},
+    {22, u"Εισφορά αλληλεγγύης", "SolidarityContribution"},
+    {23, u"Τέλος επιτηδεύματος", "ProfessionalFee"},
+    {24, u"Φόρος πολυτελούς διαβίωσης", "LuxuryTax"},
+    {25, u"Ποσό για πληρωμή", "FinalBalance"},
 };
+
+const EkaLineRule& RuleOf(const LiveLine& line) { return EkaLineRules()[static_cast<std::size_t>(line.line - 1)]; }
+bool Joint(const LiveLine& line) { return RuleOf(line).scope == LineScope::Joint; }
+int PersonsOf(const LiveLine& line) { return Joint(line) ? 1 : 2; }
 
 const QString kRefundCaption = QStringLiteral("Ποσό για επιστροφή");
 const QString kNothingCaption = QStringLiteral("Μηδενικό αποτέλεσμα");
@@ -52,6 +56,8 @@ void SetText(QTableWidgetItem* item, const QString& text) {
 }
 
 }  // namespace
+
+static_assert(std::size(kLines) == LiveClearancePanel::kLineCount);
 
 const QString LiveClearancePanel::kTitle = QStringLiteral("Εκκαθάριση");
 
@@ -105,12 +111,12 @@ LiveClearancePanel::LiveClearancePanel(QWidget* parent) : QWidget(parent) {
         caption->setFlags(Qt::ItemIsEnabled);
         caption->setFont(captionFont);
         table_->setItem(row, 0, caption);
-        if (line.joint) {
+        if (Joint(line)) {
             table_->setSpan(row + 1, 0, 1, 2);
             table_->setSpan(row + 2, 0, 1, 2);
         }
-        for (int p = 0; p < (line.joint ? 1 : 2); ++p) {
-            const int person = line.joint ? kJoint : p;
+        for (int p = 0; p < PersonsOf(line); ++p) {
+            const int person = Joint(line) ? kJoint : p;
             for (int part = 1; part <= 2; ++part) {
                 auto* item = new QTableWidgetItem;
                 item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -140,18 +146,17 @@ QSize LiveClearancePanel::sizeHint() const { return {minimumWidth(), QWidget::si
 
 void LiveClearancePanel::Show(const tax::ResultSet& results) {
     const EkaLines shown = FillEkaLines(results);
-    const std::span<const EkaLineRule> rules = EkaLineRules();
     for (int i = 0; i < kLineCount; ++i) {
         const LiveLine& line = kLines[i];
-        const EkaLineRule& rule = rules[static_cast<std::size_t>(line.line - 1)];
+        const EkaLineRule& rule = RuleOf(line);
         const int row = CaptionRow(i);
-        for (int p = 0; p < (line.joint ? 1 : 2); ++p) {
+        for (int p = 0; p < PersonsOf(line); ++p) {
             // An empty declaration has no figures: its changes are taken from nothing.
             now_[i][p] = results.EmptyDeclaration ? 0 : rule.value(results, p);
             const QString& text = shown.person[p][line.line];
             SetText(table_->item(row + 1, p), text);
             SetText(table_->item(row + 2, p), ChangeText(now_[i][p], start_[i][p]));
-            if (line.joint) SetText(table_->item(row, 0), BalanceCaptionOf(text));
+            if (Joint(line)) SetText(table_->item(row, 0), BalanceCaptionOf(text));
         }
     }
 }
@@ -159,15 +164,15 @@ void LiveClearancePanel::Show(const tax::ResultSet& results) {
 void LiveClearancePanel::ResetChanges() {
     start_ = now_;
     for (int i = 0; i < kLineCount; ++i)
-        for (int p = 0; p < (kLines[i].joint ? 1 : 2); ++p) SetText(table_->item(CaptionRow(i) + 2, p), QString());
+        for (int p = 0; p < PersonsOf(kLines[i]); ++p) SetText(table_->item(CaptionRow(i) + 2, p), QString());
 }
 
 QTableWidgetItem* LiveClearancePanel::FigureItem(const QString& result, int person) const {
     for (int i = 0; i < kLineCount; ++i) {
         const LiveLine& line = kLines[i];
         if (result != QLatin1String(line.result)) continue;
-        if (line.joint ? person != kJoint : person != 0 && person != 1) return nullptr;
-        return table_->item(CaptionRow(i) + 1, line.joint ? 0 : person);
+        if (Joint(line) ? person != kJoint : person != 0 && person != 1) return nullptr;
+        return table_->item(CaptionRow(i) + 1, Joint(line) ? 0 : person);
     }
     return nullptr;
 }

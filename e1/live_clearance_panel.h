@@ -14,19 +14,19 @@ class QTableWidgetItem;
 namespace dz {
 
 // One figure line of the panel: a clearance line shown under its own caption, addressed by its
-// result name.
+// result name. A joint clearance line has one figure for both persons, the others one each.
 struct LiveLine {
-    int line;                 // the clearance line whose texts it shows
+    int line;  // the clearance line whose texts it shows
     const char16_t* caption;
-    const char* result;       // the result-set field it shows
-    bool joint;               // one figure for both persons
+    const char* result;  // the result-set field it shows
 };
 
 class LiveClearancePanel : public QWidget {
     Q_OBJECT
 public:
     static const QString kTitle;      // "Εκκαθάριση"
-    static constexpr int kJoint = -1; // the person of a figure that both persons share
+    static constexpr int kJoint = -1;  // the person of a figure that both persons share
+    static constexpr int kLineCount = 6;
 
     explicit LiveClearancePanel(QWidget* parent = nullptr);
 
@@ -66,7 +66,6 @@ private:
     static int CaptionRow(int index) { return index * 3; }
     void Activate(const QTableWidgetItem* item);
 
-    static constexpr int kLineCount = 6;
     using Amounts = std::array<std::array<double, 2>, kLineCount>;
 
     QTableWidget* table_ = nullptr;

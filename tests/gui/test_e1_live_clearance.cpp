@@ -95,9 +95,9 @@ TEST_F(E1LiveClearance, EveryKeystrokeShowsWhatTheClearanceWindowShows) {
     ScriptedDialogs dialogs;
     ASSERT_EQ(LiveClearancePanel::Lines().size(), std::size(kFigures)) << "the panel shows these figures and no more";
     ExpectPanelAsClearanceWindow("empty declaration");
-    for (const LiveLine& line : LiveClearancePanel::Lines())
-        EXPECT_EQ(Panel().Figure(QLatin1String(line.result), line.joint ? kJoint : 0), QString())
-            << "an empty declaration shows no " << line.result;
+    for (const auto& figure : kFigures)
+        EXPECT_EQ(Panel().Figure(QLatin1String(figure.result), figure.joint ? kJoint : 0), QString())
+            << "an empty declaration shows no " << figure.result;
 
     const Step steps[] = {
         {"taxpayer's salary", [this] { Type("edP301", "30.000,00"); }},
@@ -174,10 +174,10 @@ TEST_F(E1LiveClearance, ChangesCountFromOpeningOrSaving) {
     EXPECT_EQ(Panel().Change(income, 1), QString()) << "the spouse's income did not change";
 
     window->miSave->trigger();
-    for (const LiveLine& line : LiveClearancePanel::Lines())
-        for (int p = 0; p < (line.joint ? 1 : 2); ++p)
-            EXPECT_EQ(Panel().Change(QLatin1String(line.result), line.joint ? kJoint : p), QString())
-                << "after the save: " << line.result << " of person " << p;
+    for (const auto& figure : kFigures)
+        for (int p = 0; p < (figure.joint ? 1 : 2); ++p)
+            EXPECT_EQ(Panel().Change(QLatin1String(figure.result), figure.joint ? kJoint : p), QString())
+                << "after the save: " << figure.result << " of person " << p;
 
     Type(QStringLiteral("edP301"), QStringLiteral("31.000,00"));
     EXPECT_EQ(Panel().Change(income, 0), QStringLiteral("+1.000,00")) << "since the save";
@@ -289,11 +289,11 @@ TEST_F(E1LiveClearance, ActivatingALineNamesItsResultAndPerson) {
     Type(QStringLiteral("edP301"), QStringLiteral("30.000,00"));
     QTableWidget* table = Panel().Table();
     QSignalSpy spy(&Panel(), &LiveClearancePanel::LineActivated);
-    for (const LiveLine& line : LiveClearancePanel::Lines()) {
-        for (int p = 0; p < (line.joint ? 1 : 2); ++p) {
-            const int person = line.joint ? kJoint : p;
-            const std::string name = std::string(line.result) + " of person " + std::to_string(person);
-            QTableWidgetItem* item = Panel().FigureItem(QLatin1String(line.result), person);
+    for (const auto& figure : kFigures) {
+        for (int p = 0; p < (figure.joint ? 1 : 2); ++p) {
+            const int person = figure.joint ? kJoint : p;
+            const std::string name = std::string(figure.result) + " of person " + std::to_string(person);
+            QTableWidgetItem* item = Panel().FigureItem(QLatin1String(figure.result), person);
             ASSERT_NE(item, nullptr) << name;
             table->scrollToItem(item);
             for (const bool click : {true, false}) {
@@ -305,7 +305,7 @@ TEST_F(E1LiveClearance, ActivatingALineNamesItsResultAndPerson) {
                     QTest::keyClick(table, Qt::Key_Return);
                 }
                 ASSERT_EQ(spy.count(), 1) << name << (click ? " clicked" : " by Enter");
-                EXPECT_EQ(spy.at(0).at(0).toString().toStdString(), line.result) << name;
+                EXPECT_EQ(spy.at(0).at(0).toString().toStdString(), figure.result) << name;
                 EXPECT_EQ(spy.at(0).at(1).toInt(), person) << name;
             }
         }
