@@ -37,6 +37,7 @@ E1Form TfiE1::Form() const {
 }
 
 void TfiE1::ShowForm(const E1Form& form) {
+    const LiveHold hold(*this);
     for (QWidget* control : std::as_const(controls_)) {
         if (auto* box = qobject_cast<QCheckBox*>(control)) box->setChecked(false);
         else if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->clear();
@@ -66,12 +67,18 @@ void TfiE1::GatherDeclaration() {
         throw;
     }
     // The hidden carriers follow their boxes, as the gathered code list does.
-    for (const LargeCityCarrier& c : kLargeCityCarriers)
-        static_cast<TEditReal*>(CodeControl(c.code))->SetValue(TickedOf(QLatin1String(c.box)) ? 1 : 0);
+    {
+        const LiveHold hold(*this);
+        for (const LargeCityCarrier& c : kLargeCityCarriers)
+            static_cast<TEditReal*>(CodeControl(c.code))->SetValue(TickedOf(QLatin1String(c.box)) ? 1 : 0);
+    }
     declaration_ = gathered;
     if (overflow) AppDialogs().Inform(e1::kTooManyCodes);
 }
 
-void TfiE1::ShowDeclaration() { ShowForm(FormOfDeclaration(declaration_)); }
+void TfiE1::ShowDeclaration() {
+    ShowForm(FormOfDeclaration(declaration_));
+    StartLiveChanges();
+}
 
 }  // namespace dz

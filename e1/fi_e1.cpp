@@ -54,6 +54,7 @@ TfiE1::TfiE1(const PrintOperations& print, QWidget* parent) : EntryWindow(E1Scro
     ConnectEditing();
     ConnectPresumptions();
     FollowPageChanges();
+    BuildLiveClearance();
 
     // The main window gives the window the focus: it goes to the tax office of page 1.
     setFocusProxy(Control(QStringLiteral("edDoy")));
@@ -92,6 +93,7 @@ void TfiE1::miSaveClick() {
     WriteDeclarationFile(declaration_, AppDialogs());
     // Also when the user kept the file that was there: the question was answered.
     modified_ = false;
+    StartLiveChanges();
 }
 
 void TfiE1::miPrintClick() {

@@ -1,5 +1,7 @@
-// TfiE1: the E1 entry window, the four form pages with a control over every box, and the special cases.
+// TfiE1: the E1 entry window, the four form pages with a control over every box, the special cases
+// and the live clearance panel beside them.
 #pragma once
+#include <QPointer>
 #include <array>
 #include <vector>
 
@@ -18,10 +20,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
+class QSplitter;
 class QToolButton;
 
 namespace dz {
 
+class LiveClearancePanel;
 class TEditInt;
 class TEditReal;
 class TEditAFM;
@@ -70,6 +74,19 @@ public:
     void ComputeInputs(CodeTable& codes, tax::ClearanceInputs& inputs) const;
     // The box of a code in view with the focus (nothing for a code without a box).
     void ShowCode(int code);
+    // The explanation of a result of the form's computation (`person` -1 for a joint figure),
+    // in its own window; its codes lead to their boxes.
+    void ExplainFigure(const QString& result, int person);
+
+    // The live clearance panel beside the pages, and the command that shows or hides it (F9).
+    // Its shown or hidden state is kept between runs in LivePanelSettingsFile(); shown at first.
+    LiveClearancePanel* pnLive = nullptr;
+    QAction* miLiveClearance = nullptr;
+    QAction* miLiveFigures = nullptr;  // Ctrl+F9: the keys to the panel's figures; Escape there comes back
+    static QString LivePanelSettingsFile();
+    // The panel's figures from what the boxes hold now, computed as the compute command does;
+    // nothing is computed while the panel is hidden or a whole form is being shown.
+    void RefreshLiveClearance();
 
     // Controls by component name ("edP301", "cbP013", "edCarIppoi3", "edDoy" …): Control, ControlAs.
     // The code control of `code` (the hidden carriers of 093 and 095 included).
@@ -85,6 +102,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     struct CodeBox {
@@ -99,6 +117,29 @@ private:
     QWidget* MakeControl(const forms::FormBox& box, QWidget* parent);
     void Register(QWidget* control, int code);
     void ConnectEditing();
+
+    // The live clearance panel (e1_live_clearance.cpp).
+    void BuildLiveClearance();
+    void ShowLiveClearance(bool shown);
+    // A field that the pages cannot show whole beside the panel gets their whole width while it
+    // has the focus: the panel steps aside and comes back at the next field that fits.
+    void MakeRoomFor(QWidget* focused);
+    void ComputeLiveClearance();
+    // What the boxes hold now is where the panel's changes start from.
+    void StartLiveChanges();
+    // Box changes made while it lives leave the panel alone, and it refreshes the panel once at the end.
+    class LiveHold {
+    public:
+        explicit LiveHold(TfiE1& window) : window_(window) { ++window_.liveHeld_; }
+        ~LiveHold() {
+            if (--window_.liveHeld_ == 0) window_.RefreshLiveClearance();
+        }
+        LiveHold(const LiveHold&) = delete;
+        LiveHold& operator=(const LiveHold&) = delete;
+
+    private:
+        TfiE1& window_;
+    };
 
     // Keyboard (fi_e1_keys.cpp).
     void FocusOnPage(int index) override;
@@ -126,6 +167,9 @@ private:
     std::array<QWidget*, CodeTable::kSlots> byCode_{};
     std::vector<QWidget*> navigation_;               // the fields that take the navigation keys
     QLabel* imAutoType = nullptr;
+    int liveHeld_ = 0;
+    QSplitter* spLive = nullptr;
+    QPointer<QWidget> lastField_;  // the field of the pages the user was in last
 };
 
 }  // namespace dz

@@ -8,6 +8,7 @@
 
 #include "controls/explanation_box.h"
 #include "e1/fi_e1.h"
+#include "e1/live_clearance_panel.h"
 #include "note/explanations.h"
 #include "note/note_lines.h"
 #include "notewindow/eka_grid.h"
@@ -114,6 +115,19 @@ TEST_F(E1ShowCode, TheFormsComputeCommandExplainsItsLinesAndACodeLinkReturnsToTh
     window->miEka2003->trigger();
     EXPECT_TRUE(explained.contains(QStringLiteral("301 (30.000,00)"))) << explained.toStdString();
     EXPECT_TRUE(explained.contains(QStringLiteral("049 (2.000,00)"))) << explained.toStdString();
+    EXPECT_TRUE(window->ControlAs<QWidget>(QStringLiteral("edP301"))->hasFocus()) << "back at code 301's box";
+}
+
+TEST_F(E1ShowCode, AFigureOfTheLivePanelExplainsItselfAndLeadsToItsBoxes) {
+    TypeAndLeave(QStringLiteral("edP301"), QStringLiteral("30000"));
+    window->pcPages->setCurrentIndex(0);
+    emit window->pnLive->LineActivated(QStringLiteral("IncomeTaxDue"), 0);
+    auto* box = window->findChild<ExplanationBox*>();
+    ASSERT_NE(box, nullptr) << "the figure opens its explanation";
+    const QString text = box->text->toPlainText();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Φόρος που αναλογεί: υπόχρεος "))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("301 (30.000,00)"))) << text.toStdString();
+    emit box->text->anchorClicked(QUrl(QStringLiteral("code:301")));
     EXPECT_TRUE(window->ControlAs<QWidget>(QStringLiteral("edP301"))->hasFocus()) << "back at code 301's box";
 }
 
