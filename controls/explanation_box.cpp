@@ -27,6 +27,9 @@ QString ExplanationBox::Html(const Explanation& e, bool links) {
         }
         html = linked + html.mid(last);
     }
+    // Each part on its own line: the figure, where it came from, what else counts, the rules.
+    for (const char* part : {" Προκύπτει από", " Θα μπορούσαν", " Λαμβάνονται υπόψη", " Δεν εξαρτάται", " Κανόνες:"})
+        html.replace(QString::fromUtf8(part), QStringLiteral("<br>") + QString::fromUtf8(part).mid(1));
     // The label first, apart.
     const qsizetype colon = html.indexOf(u':');
     if (colon > 0) html = QStringLiteral("<b>%1</b>%2").arg(html.left(colon), html.mid(colon));
