@@ -35,6 +35,27 @@ void EditField::TextChanged(const QString&) { emit changed(); }
 
 void EditField::Left() { emit exited(); }
 
+namespace {
+
+bool IsHistoryKey(const QKeyEvent* key) {
+    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+           (key->key() == Qt::Key_Y && key->modifiers() == Qt::ControlModifier);
+}
+
+}  // namespace
+
+bool EditField::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && IsHistoryKey(static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress && IsHistoryKey(static_cast<QKeyEvent*>(event))) {
+        event->ignore();  // no window command took it: the field keeps its text
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
 void EditField::keyPressEvent(QKeyEvent* event) {
     event->ignore();
     emit keyDown(event);

@@ -58,6 +58,9 @@ protected:
     void Refuse(const QString& message);
 
     void keyPressEvent(QKeyEvent* event) override;
+    // Undo and redo belong to the window's history of whole edits, not to the field's own
+    // keystrokes: their keys go on to the window's commands.
+    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 

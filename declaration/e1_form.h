@@ -23,6 +23,7 @@ namespace dz {
 struct E1FormBox {
     QString text;
     double number = 0;
+    friend bool operator==(const E1FormBox&, const E1FormBox&) = default;
 };
 
 struct E1Form {
@@ -37,6 +38,7 @@ struct E1Form {
     double Number(const QString& box) const { return boxes.value(box).number; }
     bool Filled(const QString& box) const { return !Text(box).isEmpty(); }
     bool Ticked(const QString& box) const { return ticked.contains(box); }
+    friend bool operator==(const E1Form&, const E1Form&) = default;
 };
 
 // The large-city boxes and the hidden code boxes (093, 095) that carry them in the code list.

@@ -78,6 +78,7 @@ void TfiE1::GatherDeclaration() {
 
 void TfiE1::ShowDeclaration() {
     ShowForm(FormOfDeclaration(declaration_));
+    ResetHistory();
     StartLiveChanges();
 }
 

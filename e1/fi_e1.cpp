@@ -55,6 +55,7 @@ TfiE1::TfiE1(const PrintOperations& print, QWidget* parent) : EntryWindow(E1Scro
     ConnectPresumptions();
     FollowPageChanges();
     BuildLiveClearance();
+    BuildHistory();
 
     // The main window gives the window the focus: it goes to the tax office of page 1.
     setFocusProxy(Control(QStringLiteral("edDoy")));
@@ -88,11 +89,14 @@ QString TfiE1::TextOf(const QString& name) const {
 }
 
 void TfiE1::miSaveClick() {
+    typing_ = false;
+    SettleEdit();
     if (TextOf(QStringLiteral("edAFM")).isEmpty()) AppDialogs().Inform(entry::kNoAfmWarning);
     GatherDeclaration();
     WriteDeclarationFile(declaration_, AppDialogs());
     // Also when the user kept the file that was there: the question was answered.
     modified_ = false;
+    history_.MarkSaved(Form());
     StartLiveChanges();
 }
 

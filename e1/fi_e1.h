@@ -12,6 +12,7 @@
 #include "model/code_table.h"
 #include "model/e1_codes.h"
 #include "model/e1_declaration.h"
+#include "model/edit_history.h"
 #include "tax/result_set.h"
 
 class QAction;
@@ -92,6 +93,14 @@ public:
     // The code control of `code` (the hidden carriers of 093 and 095 included).
     QWidget* CodeControl(int code) const;
 
+    // Undo and redo of whole edits (a typed box once left, a tick, a pick, with what they set
+    // off), over the form value; back at the state opened or saved, nothing is left to save.
+    QAction* miUndo = nullptr;  // "Αναίρεση", Ctrl+Z
+    QAction* miRedo = nullptr;  // "Επανάληψη", Ctrl+Shift+Z and Ctrl+Y
+    void UndoEdit();
+    void RedoEdit();
+    const EditHistory<E1Form>& History() const { return history_; }
+
     std::array<QScrollArea*, kFormPages> sbPages{};  // sbPage1 … sbPage4
     QScrollArea* sbSpecial = nullptr;
     QAction* miEka2003 = nullptr;
@@ -117,6 +126,17 @@ private:
     QWidget* MakeControl(const forms::FormBox& box, QWidget* parent);
     void Register(QWidget* control, int code);
     void ConnectEditing();
+
+    // The undo history (e1_history.cpp).
+    void BuildHistory();
+    // The form as it stands is where the history starts, and it is saved.
+    void ResetHistory();
+    // A change of a box: a step once it settles (a typed box when it is left).
+    void NoteEdit();
+    // The form as it stands becomes a step, unless nothing changed.
+    void SettleEdit();
+    void Restore(const E1Form& form);
+    void UpdateHistoryActions();
 
     // The live clearance panel (e1_live_clearance.cpp).
     void BuildLiveClearance();
@@ -168,6 +188,9 @@ private:
     std::vector<QWidget*> navigation_;               // the fields that take the navigation keys
     QLabel* imAutoType = nullptr;
     int liveHeld_ = 0;
+    EditHistory<E1Form> history_;
+    bool typing_ = false;     // a box is being typed in: its step comes when it is left
+    bool restoring_ = false;  // undo or redo is showing a form: no step of its own
     QSplitter* spLive = nullptr;
     QPointer<QWidget> lastField_;  // the field of the pages the user was in last
 };

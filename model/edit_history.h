@@ -41,8 +41,12 @@ public:
         return true;
     }
 
-    // The saved state is the current one (after a save).
-    void MarkSaved() { saved_ = at_; }
+    // The saved state is the current one (after a save), as `value`: saving may settle what
+    // the form shows (values it derives), which is no edit of the user's.
+    void MarkSaved(Value value) {
+        steps_[at_] = std::move(value);
+        saved_ = at_;
+    }
 
     bool CanUndo() const { return at_ > 0; }
     bool CanRedo() const { return at_ + 1 < steps_.size(); }

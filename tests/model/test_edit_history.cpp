@@ -27,6 +27,11 @@ TEST(EditHistory, UndoAndRedoWalkTheRecordedValues) {
     EXPECT_EQ(*h.Redo(), "ab");
     EXPECT_EQ(h.Redo(), nullptr);
     EXPECT_EQ(h.Current(), "ab");
+    h.MarkSaved("ab as saved");
+    EXPECT_EQ(h.Steps(), 2u) << "saving is no step";
+    EXPECT_EQ(*h.Undo(), "a");
+    EXPECT_EQ(*h.Redo(), "ab as saved");
+    EXPECT_TRUE(h.AtSaved());
 }
 
 TEST(EditHistory, ANewEditDropsWhatWasUndoneAndASaveMovesTheSavedState) {
@@ -50,7 +55,7 @@ TEST(EditHistory, ANewEditDropsWhatWasUndoneAndASaveMovesTheSavedState) {
             if (a[0] == '+') h.Record(a.substr(1));
             else if (a == "u") h.Undo();
             else if (a == "r") h.Redo();
-            else if (a == "s") h.MarkSaved();
+            else if (a == "s") h.MarkSaved(h.Current());
         }
         EXPECT_EQ(h.Current(), c.current) << c.name;
         EXPECT_EQ(h.AtSaved(), c.atSaved) << c.name;
