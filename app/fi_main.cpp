@@ -75,6 +75,17 @@ TfiMain::TfiMain(QWidget* parent) : QMainWindow(parent), windows_(DefaultShellWi
                     &TfiMain::acEkaExecute);
     acEka->setShortcut(QKeySequence(Qt::Key_F8));
     acEka->setIcon(pictures::ComputeIcon());
+    // The entry windows' own commands hold the keys where their fields have the focus; here
+    // the keys are shown, and they work only where no entry window has them.
+    acUndo = command(QStringLiteral("acUndo"), QStringLiteral("Αναίρεση"), QStringLiteral("Αναίρεση της τελευταίας μεταβολής"),
+                     &TfiMain::acUndoExecute);
+    acUndo->setShortcut(QKeySequence::Undo);
+    acUndo->setIcon(pictures::UndoIcon());
+    acRedo = command(QStringLiteral("acRedo"), QStringLiteral("Επανάληψη"), QStringLiteral("Επανάληψη της μεταβολής που αναιρέθηκε"),
+                     &TfiMain::acRedoExecute);
+    acRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    acRedo->setIcon(pictures::RedoIcon());
+    for (QAction* history : {acUndo, acRedo}) history->setShortcutContext(Qt::WidgetShortcut);
     acEmptyFiles = command(QStringLiteral("acEmptyFiles"), QStringLiteral("Διαγραφή Αρχείων"), QString(),
                            &TfiMain::acEmptyFilesExecute);
     miAbout = command(QStringLiteral("miAbout"), QStringLiteral("Πληροφορίες για το \"DOVAZEZ 2015\""), QString(),
@@ -167,6 +178,11 @@ void TfiMain::buildMenus() {
     file->addSeparator();
     file->addAction(acExit);
 
+    QMenu* edit = bar->addMenu(QStringLiteral("Επεξεργασία"));
+    edit->setObjectName(QStringLiteral("mnEdit"));
+    edit->addAction(acUndo);
+    edit->addAction(acRedo);
+
     QMenu* persons = bar->addMenu(QStringLiteral("Φυσικά Πρόσωπα"));
     persons->setObjectName(QStringLiteral("mnPersons"));
     persons->addAction(miE1);
@@ -216,6 +232,11 @@ void TfiMain::buildToolBar() {
     ToolBar1->addAction(acEka);
     tbEka = qobject_cast<QToolButton*>(ToolBar1->widgetForAction(acEka));
     tbEka->setObjectName(QStringLiteral("tbEka"));
+    // The history's arrows need no words beside them.
+    for (QAction* history : {acUndo, acRedo}) {
+        ToolBar1->addAction(history);
+        qobject_cast<QToolButton*>(ToolBar1->widgetForAction(history))->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
 
     // No window of this system enables it.
     tbBebeosi = new QToolButton(ToolBar1);
@@ -315,6 +336,9 @@ void TfiMain::placeChild(QWidget* entry) {
     // An entry window that closes itself only hides (or deletes) itself inside its frame.
     entry->installEventFilter(this);
     connect(entry, &QObject::destroyed, this, &TfiMain::updateCommands, Qt::QueuedConnection);
+    for (const char* history : {"miUndo", "miRedo"})
+        if (QAction* action = entry->findChild<QAction*>(QLatin1String(history)))
+            connect(action, &QAction::changed, this, &TfiMain::updateCommands);
     sub->showMaximized();
     ClientArea->setActiveSubWindow(sub);
     entry->setFocus();
@@ -337,6 +361,11 @@ void TfiMain::updateCommands() {
     acSaveAs->setEnabled(hasChild);
     acPrint->setEnabled(hasChild);
     acEka->setEnabled(e1Active);
+    // As the entry window's own commands are.
+    for (const auto& [mine, its] : {std::pair{acUndo, "miUndo"}, std::pair{acRedo, "miRedo"}}) {
+        QAction* child = hasChild && activeChild() ? activeChild()->findChild<QAction*>(QLatin1String(its)) : nullptr;
+        mine->setEnabled(child && child->isEnabled());
+    }
     // Commands whose window does not exist yet stay disabled.
     acE1->setEnabled(!hasChild && windows_.newE1);
     acE2->setEnabled(!hasChild && windows_.newE2);
@@ -406,6 +435,8 @@ void TfiMain::acE2Execute() { openChild(windows_.newE2); }
 void TfiMain::acLoadE1Execute() { openChild(windows_.loadE1); }
 void TfiMain::acLoadE2Execute() { openChild(windows_.loadE2); }
 void TfiMain::acSaveExecute() { forwardToChild("miSave"); }
+void TfiMain::acUndoExecute() { forwardToChild("miUndo"); }
+void TfiMain::acRedoExecute() { forwardToChild("miRedo"); }
 void TfiMain::acSaveAsExecute() { forwardToChild("miSaveAs"); }
 void TfiMain::acPrintExecute() { forwardToChild("miPrint"); }
 

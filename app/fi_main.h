@@ -62,6 +62,8 @@ public:
     QAction* acPrint;
     QAction* acFastEntry;
     QAction* acEka;
+    QAction* acUndo;  // the entry window's "Αναίρεση"
+    QAction* acRedo;  // and "Επανάληψη"
     QAction* acEmptyFiles;
     QAction* miAbout;
     QAction* N12;
@@ -95,6 +97,8 @@ public:
     void acPrintExecute();
     void acFastEntryExecute();
     void acEkaExecute();
+    void acUndoExecute();
+    void acRedoExecute();
     void acEmptyFilesExecute();
     void miAboutClick();
     void N12Click();

@@ -254,6 +254,42 @@ QIcon CertificatesIcon() {
     });
 }
 
+namespace {
+
+// A curved arrow over the top, its head at the left (back) or, mirrored, at the right.
+void DrawTurnArrow(QPainter& p, const QRectF& r, bool back) {
+    const double s = r.width();
+    p.save();
+    if (!back) {
+        p.translate(s, 0);
+        p.scale(-1, 1);
+    }
+    QPen pen(kE1Blue, std::max(1.5, s / 9), Qt::SolidLine, Qt::RoundCap);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    QPainterPath arc;
+    arc.moveTo(s * 0.28, s * 0.42);
+    arc.cubicTo(s * 0.45, s * 0.18, s * 0.9, s * 0.25, s * 0.82, s * 0.62);
+    arc.cubicTo(s * 0.78, s * 0.78, s * 0.62, s * 0.84, s * 0.5, s * 0.84);
+    p.drawPath(arc);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kE1Blue);
+    QPolygonF head;
+    head << QPointF(s * 0.08, s * 0.46) << QPointF(s * 0.36, s * 0.22) << QPointF(s * 0.42, s * 0.56);
+    p.drawPolygon(head);
+    p.restore();
+}
+
+}  // namespace
+
+QIcon UndoIcon() {
+    return IconFrom([](QPainter& p, const QRectF& r) { DrawTurnArrow(p, r, true); });
+}
+
+QIcon RedoIcon() {
+    return IconFrom([](QPainter& p, const QRectF& r) { DrawTurnArrow(p, r, false); });
+}
+
 QPixmap MakerBadge(QSize size) {
     return Badge(size, kE1Blue.lighter(120), kE1Blue.darker(140), QStringLiteral("DOVAZEZ"), QStringLiteral("www.dovazez.gr"));
 }

@@ -13,6 +13,9 @@ QIcon SaveIcon();
 QIcon PrintIcon();
 QIcon ComputeIcon();
 QIcon CertificatesIcon();
+// Curved arrows back (undo) and forward (redo).
+QIcon UndoIcon();
+QIcon RedoIcon();
 
 // Small clickable badges of the toolbar and the about box: the maker's and the distributor's.
 QPixmap MakerBadge(QSize size);

@@ -25,7 +25,7 @@ namespace {
 using test::FakeEntry;
 using test::WhenModal;
 
-const QStringList kE1Items = {"miSave", "miPrint", "miEka2003", "miPreview"};
+const QStringList kE1Items = {"miSave", "miPrint", "miEka2003", "miPreview", "miUndo", "miRedo"};
 const QStringList kE2Items = {"miSave", "miSaveAs", "miPrint", "miEka2003"};  // miEka2003 only to prove F8 skips E2
 
 class MainWindowTest : public ::testing::Test {
@@ -73,17 +73,19 @@ protected:
 TEST_F(MainWindowTest, CaptionMenusAndShortcutKeys) {
     EXPECT_EQ(main->windowTitle(), QStringLiteral("DOVAZEZ 2015 (VER 4.00)"));
     const QList<QAction*> menus = main->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 4);
+    ASSERT_EQ(menus.size(), 5);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("Αρχείο"));
-    EXPECT_EQ(menus[1]->text(), QStringLiteral("Φυσικά Πρόσωπα"));
-    EXPECT_EQ(menus[2]->text(), QStringLiteral("Ακίνητα"));
-    EXPECT_EQ(menus[3]->text(), QStringLiteral("Βοηθητικά"));
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("Επεξεργασία"));
+    EXPECT_EQ(menus[2]->text(), QStringLiteral("Φυσικά Πρόσωπα"));
+    EXPECT_EQ(menus[3]->text(), QStringLiteral("Ακίνητα"));
+    EXPECT_EQ(menus[4]->text(), QStringLiteral("Βοηθητικά"));
     EXPECT_EQ(captions(menus[0]->menu()),
               (QStringList{"Αποθήκευση", "Αποθήκευση Ως...", "-", "Εκτύπωση", "-", "Έξοδος"}));
-    EXPECT_EQ(captions(menus[1]->menu()),
+    EXPECT_EQ(captions(menus[1]->menu()), (QStringList{"Αναίρεση", "Επανάληψη"}));
+    EXPECT_EQ(captions(menus[2]->menu()),
               (QStringList{"Δήλωση Εισοδήματος Ε1", "Σύντομη Δήλωση με κωδικούς Ε1", "Ευρετήριο Δηλώσεων Ε1"}));
-    EXPECT_EQ(captions(menus[2]->menu()), (QStringList{"Δήλωση Μισθωμάτων Ακινήτων Ε2", "Ευρετήριο Δηλώσεων Ε2"}));
-    EXPECT_EQ(captions(menus[3]->menu()),
+    EXPECT_EQ(captions(menus[3]->menu()), (QStringList{"Δήλωση Μισθωμάτων Ακινήτων Ε2", "Ευρετήριο Δηλώσεων Ε2"}));
+    EXPECT_EQ(captions(menus[4]->menu()),
               (QStringList{"Διαγραφή Αρχείων", "-", "-", "Πληροφορίες για το \"DOVAZEZ 2015\"", "-",
                            "Έλεγχος Νέας Έκδοσης", "Αυτόματος έλεγχος νέων εκδόσεων κατα την εκκίνηση"}));
 
@@ -98,6 +100,9 @@ TEST_F(MainWindowTest, CaptionMenusAndShortcutKeys) {
     EXPECT_EQ(main->acExit->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
     EXPECT_EQ(main->acSave->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_EQ(main->acEka->shortcut(), QKeySequence(Qt::Key_F8));
+    EXPECT_EQ(main->acUndo->shortcut(), QKeySequence(QKeySequence::Undo));
+    EXPECT_EQ(main->acRedo->shortcuts(),
+              (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}));
     EXPECT_TRUE(main->miAutoCheck->isCheckable());
 }
 
@@ -201,6 +206,22 @@ TEST_F(MainWindowTest, SaveAsDoesNothingForE1AndComputeRunsItsItem) {
     EXPECT_EQ(e1->count("miPrint"), 1);
     EXPECT_EQ(e1->count("miEka2003"), 1);
     EXPECT_TRUE(UserDialogs::ShownTexts().isEmpty());
+}
+
+TEST_F(MainWindowTest, UndoAndRedoGoToTheEntryWindowAndFollowItsState) {
+    main->setShellWindows(fakes());
+    showMain();
+    EXPECT_FALSE(main->acUndo->isEnabled()) << "no window, nothing to undo";
+    main->acE1->trigger();
+    ASSERT_TRUE(e1);
+    EXPECT_TRUE(main->acUndo->isEnabled());
+    main->acUndo->trigger();
+    main->acRedo->trigger();
+    EXPECT_EQ(e1->count("miUndo"), 1);
+    EXPECT_EQ(e1->count("miRedo"), 1);
+    e1->findChild<QAction*>("miUndo")->setEnabled(false);
+    EXPECT_FALSE(main->acUndo->isEnabled()) << "as the window's own command";
+    EXPECT_TRUE(main->acRedo->isEnabled());
 }
 
 TEST_F(MainWindowTest, KeysF2AndF8ReachTheE1Window) {
