@@ -110,7 +110,6 @@ public:
     void Open(RuleId rule, std::initializer_list<Place> places);
     void Close();
 
-    bool Verifying() const { return verify_; }
     void Fault(std::string fault) {
         if (faults_.empty()) faults_ = std::move(fault);
     }
