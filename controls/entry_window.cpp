@@ -60,7 +60,12 @@ void EntryWindow::FollowPageChanges() {
     connect(pcPages, &QTabWidget::currentChanged, this, [this](int index) {
         if (arriving_) arriving_->setFocus(Qt::OtherFocusReason);
         else FocusOnPage(index);
+        if (keeper_) keeper_->KeepNow();
     });
+}
+
+void EntryWindow::KeepWorkSafe(RecoveryKind kind, std::function<KeptForm()> current) {
+    keeper_ = new WorkKeeper(kind, [this] { return modified_; }, std::move(current), this);
 }
 
 void EntryWindow::ShowFirstPage() {
@@ -257,7 +262,12 @@ void EntryWindow::closeEvent(QCloseEvent* event) {
             event->ignore();
             return;
         }
+        if (modified_) {
+            event->ignore();
+            return;
+        }
     }
+    if (keeper_) keeper_->Closed();
     event->accept();
 }
 

@@ -3,7 +3,10 @@
 #pragma once
 #include <QHash>
 #include <QWidget>
+#include <functional>
 #include <vector>
+
+#include "controls/work_keeper.h"
 
 class QCloseEvent;
 class QKeyEvent;
@@ -29,8 +32,12 @@ public:
     bool Modified() const { return modified_; }
     void SetModified(bool modified) { modified_ = modified; }
 
-    // The window's save command; the closing question runs it.
+    // The window's save command; the closing question runs it. A save the user stopped
+    // leaves the window modified, and then the window stays open.
     virtual void miSaveClick() = 0;
+
+    // The lock, the disk check before saving and the recovery file of the window's work.
+    WorkKeeper& Keeper() const { return *keeper_; }
 
     // Controls by component name; null when none.
     QWidget* Control(const QString& name) const { return controls_.value(name); }
@@ -50,8 +57,11 @@ protected:
 
     // The page's tab; a scrolled page's viewport takes the wheel from here.
     void AddPage(QScrollArea* page, const QString& title);
-    // Changing the tab puts the focus on the new page. Connected once the pages are built.
+    // Changing the tab puts the focus on the new page and keeps the work in its recovery
+    // file. Connected once the pages are built.
     void FollowPageChanges();
+    // The window's work is kept safe from here on, its form taken from `current`.
+    void KeepWorkSafe(RecoveryKind kind, std::function<KeptForm()> current);
     // Page 1 showing, every scrolled page at its top.
     void ShowFirstPage();
 
@@ -82,6 +92,7 @@ protected:
 
     bool modified_ = false;
     QHash<QString, QWidget*> controls_;
+    WorkKeeper* keeper_ = nullptr;
 
 private:
     int ScrolledPages() const { return static_cast<int>(scrolling_.wheelStep.size()); }

@@ -14,7 +14,9 @@
 #include "controls/entry_texts.h"
 #include "controls/fi_doys.h"
 #include "e1/fi_horsepower.h"
+#include "declaration/form_json.h"
 #include "model/declaration_file.h"
+#include "model/errors.h"
 
 namespace dz {
 
@@ -56,6 +58,10 @@ TfiE1::TfiE1(const PrintOperations& print, QWidget* parent) : EntryWindow(E1Scro
     FollowPageChanges();
     BuildLiveClearance();
     BuildHistory();
+    KeepWorkSafe(RecoveryKind::E1, [this] {
+        return KeptForm{TextOf(QStringLiteral("edBigName")) + u' ' + TextOf(QStringLiteral("edName")),
+                        TextOf(QStringLiteral("edAFM")), E1FormJson(Form())};
+    });
 
     // The main window gives the window the focus: it goes to the tax office of page 1.
     setFocusProxy(Control(QStringLiteral("edDoy")));
@@ -93,11 +99,34 @@ void TfiE1::miSaveClick() {
     SettleEdit();
     if (TextOf(QStringLiteral("edAFM")).isEmpty()) AppDialogs().Inform(entry::kNoAfmWarning);
     GatherDeclaration();
-    WriteDeclarationFile(declaration_, AppDialogs());
+    const QString file = DeclarationFileName(DeclarationKind::E1, declaration_.Afm.ToString());
+    const WorkKeeper::SaveCheck check = Keeper().BeforeSave(file);
+    if (!check.write) return;
+    WriteDeclarationFile(declaration_, AppDialogs(), check.overwriteAgreed ? Overwrite::Agreed : Overwrite::Ask);
     // Also when the user kept the file that was there: the question was answered.
     modified_ = false;
     history_.MarkSaved(Form());
+    Keeper().Saved(file);
     StartLiveChanges();
+}
+
+void TfiE1::Recover(const FoundRecovery& found) {
+    const auto form = E1FormOfJson(found.entry.form);
+    if (!form) throw DataError(kUnreadableRecovery.arg(found.path));
+    // Undo leads back to what the file holds now, and reaching it leaves nothing to save.
+    ClearDeclaration(declaration_);
+    if (!found.entry.file.isEmpty()) {
+        try {
+            if (const auto image = ReadDeclarationImageFromPath(found.entry.file, DeclarationKind::E1))
+                DecodeE1(reinterpret_cast<const uint8_t*>(image->constData()), declaration_);
+        } catch (const IoError&) {
+            // A file that no longer reads leaves the recovered form with an empty start.
+        }
+    }
+    ShowDeclaration();
+    history_.Record(*form);
+    Restore(*form);
+    Keeper().Recovered(found);
 }
 
 void TfiE1::miPrintClick() {

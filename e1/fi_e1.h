@@ -62,6 +62,10 @@ public:
     // Record to window (FormOfDeclaration).
     void ShowDeclaration();
 
+    // The form of a recovery file left by an earlier run, shown modified; the window keeps that
+    // file from now on. DataError for a file whose form does not read.
+    void Recover(const FoundRecovery& found);
+
     // Commands (their QActions call these through the general error handler).
     void miSaveClick() override;
     void miPrintClick();

@@ -12,10 +12,14 @@ namespace dz {
 
 QWidget* NewE1Window(const PrintOperations& print, QWidget* parent) { return new TfiE1(print, parent); }
 
-void LoadE1Declaration(TfiE1& window, const QString& afm) {
+bool LoadE1Declaration(TfiE1& window, const QString& afm) {
+    const QString file = DeclarationFileName(DeclarationKind::E1, afm);
+    if (!WorkKeeper::MayOpen(file)) return false;
     ReadChosenDeclaration(afm, window.Declaration());
     window.ShowDeclaration();
     window.SetModified(false);
+    window.Keeper().Opened(file);
+    return true;
 }
 
 QWidget* OpenE1FromIndex(const PrintOperations& print, QWidget* parent) {
@@ -23,7 +27,7 @@ QWidget* OpenE1FromIndex(const PrintOperations& print, QWidget* parent) {
     if (!afm) return nullptr;
     // A file that cannot be read leaves no half-made window behind.
     auto window = std::make_unique<TfiE1>(print, parent);
-    LoadE1Declaration(*window, *afm);
+    if (!LoadE1Declaration(*window, *afm)) return nullptr;
     return window.release();
 }
 

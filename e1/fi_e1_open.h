@@ -18,8 +18,10 @@ QWidget* NewE1Window(const PrintOperations& print, QWidget* parent);
 // a choice.
 QWidget* OpenE1FromIndex(const PrintOperations& print, QWidget* parent);
 
-// Reads the declaration of `afm` into `window` and shows it; the window is not modified after.
-// IoError, the window untouched, when the file is gone or cannot be read.
-void LoadE1Declaration(TfiE1& window, const QString& afm);
+// Reads the declaration of `afm` into `window` and shows it; the window is not modified after
+// and holds the declaration's lock. False, the window untouched, when another running program
+// holds the declaration and the user chose not to open it; IoError, the window untouched, when
+// the file is gone or cannot be read.
+bool LoadE1Declaration(TfiE1& window, const QString& afm);
 
 }  // namespace dz

@@ -66,28 +66,30 @@ bool ReadDeclarationFile(QStringView afm, E2Record& record) {
     return true;
 }
 
-SaveOutcome WriteDeclarationImage(DeclarationKind kind, QStringView afm, const QByteArray& image, Dialogs& dialogs) {
+SaveOutcome WriteDeclarationImage(DeclarationKind kind, QStringView afm, const QByteArray& image, Dialogs& dialogs,
+                                  Overwrite overwrite) {
     const QString name = DeclarationFileName(kind, afm);
     if (image.size() != RecordSize(kind))
         throw DataError(QStringLiteral("Εσωτερικό σφάλμα: εικόνα δήλωσης %1 bytes").arg(image.size()));
     // A declaration that may not be written is refused before the overwrite question.
     if (const QString refusal = WriteRefusal(name); !refusal.isEmpty()) throw IoError(FileWriteError(name, refusal));
-    if (QFileInfo::exists(name) && !dialogs.AskYesNo(kOverwriteQuestion)) return SaveOutcome::Declined;
+    if (overwrite == Overwrite::Ask && QFileInfo::exists(name) && !dialogs.AskYesNo(kOverwriteQuestion))
+        return SaveOutcome::Declined;
     WriteFileAtomically(name, image);
     dialogs.Inform(kSaveSucceeded);
     return SaveOutcome::Written;
 }
 
-SaveOutcome WriteDeclarationFile(const E1Declaration& declaration, Dialogs& dialogs) {
+SaveOutcome WriteDeclarationFile(const E1Declaration& declaration, Dialogs& dialogs, Overwrite overwrite) {
     QByteArray image(kE1FileSize, '\0');
     EncodeE1(declaration, reinterpret_cast<uint8_t*>(image.data()));
-    return WriteDeclarationImage(DeclarationKind::E1, declaration.Afm.ToString(), image, dialogs);
+    return WriteDeclarationImage(DeclarationKind::E1, declaration.Afm.ToString(), image, dialogs, overwrite);
 }
 
-SaveOutcome WriteDeclarationFile(const E2Record& record, Dialogs& dialogs) {
+SaveOutcome WriteDeclarationFile(const E2Record& record, Dialogs& dialogs, Overwrite overwrite) {
     QByteArray image(kE2FileSize, '\0');
     EncodeE2(record, reinterpret_cast<uint8_t*>(image.data()));
-    return WriteDeclarationImage(DeclarationKind::E2, record.Afm.ToString(), image, dialogs);
+    return WriteDeclarationImage(DeclarationKind::E2, record.Afm.ToString(), image, dialogs, overwrite);
 }
 
 }  // namespace dz

@@ -38,13 +38,17 @@ bool ReadDeclarationFile(QStringView afm, E1Declaration& declaration);
 bool ReadDeclarationFile(QStringView afm, E2Record& record);
 
 enum class SaveOutcome { Written, Declined };
+// Whether writing over an existing file is still to be asked, or was agreed to already.
+enum class Overwrite { Ask, Agreed };
 
 // Saves an image under its AFM: a new file at once, an existing one after the overwrite
 // question; then the success notice. The old file is replaced only once the new bytes are
 // safely on disk, and keeps its permissions. IoError, before any question, for a declaration
 // or folder that may not be written, and for a write that fails; DataError for an unsafe AFM.
-SaveOutcome WriteDeclarationImage(DeclarationKind kind, QStringView afm, const QByteArray& image, Dialogs& dialogs);
-SaveOutcome WriteDeclarationFile(const E1Declaration& declaration, Dialogs& dialogs);
-SaveOutcome WriteDeclarationFile(const E2Record& record, Dialogs& dialogs);
+SaveOutcome WriteDeclarationImage(DeclarationKind kind, QStringView afm, const QByteArray& image, Dialogs& dialogs,
+                                  Overwrite overwrite = Overwrite::Ask);
+SaveOutcome WriteDeclarationFile(const E1Declaration& declaration, Dialogs& dialogs,
+                                 Overwrite overwrite = Overwrite::Ask);
+SaveOutcome WriteDeclarationFile(const E2Record& record, Dialogs& dialogs, Overwrite overwrite = Overwrite::Ask);
 
 }  // namespace dz
