@@ -416,6 +416,9 @@ void TfiMain::FormActivate() {
         TfiPro information(this);
         information.exec();
     });
+    RunCommand(this, [this] {
+        if (windows_.leftWork && childCount() == 0) placeChild(windows_.leftWork(this));
+    });
 }
 
 void TfiMain::openChild(const ChildFactory& factory) {

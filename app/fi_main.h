@@ -105,7 +105,7 @@ public:
     void miAutoCheckClick();
     void Image1Click();
     void Image2Click();
-    // First activation: shows TfiPro when "Pro2015.rtf" exists.
+    // First activation: shows TfiPro when "Pro2015.rtf" exists, then offers work left unsaved.
     void FormActivate();
 
 protected:

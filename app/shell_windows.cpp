@@ -1,6 +1,7 @@
 // The registry of the windows that the main window's commands open.
 #include "app/shell_windows.h"
 
+#include "app/left_work.h"
 #include "e1/fi_e1_open.h"
 #include "e1/fi_fast_dil.h"
 #include "print/print_registration.h"
@@ -23,6 +24,7 @@ ShellWindows DefaultShellWindows() {
     };
     windows.newVersion = ShowNewVersionDialog;
     windows.startupCheck = RunStartupVersionCheck;
+    windows.leftWork = [print](QWidget* parent) { return OfferLeftWork(print, parent); };
     return windows;
 }
 

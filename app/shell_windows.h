@@ -43,6 +43,7 @@ struct ShellWindows {
     ModalCommand fastEntry;   // acFastEntry: the short declaration TfiFastDil
     ModalCommand newVersion;  // N12, start-panel button 3: TfiNewVer
     StartupCheck startupCheck;  // at start-up when "Autocheck15.ini" exists: the silent check
+    ChildFactory leftWork;      // at the first activation: unsaved work of a run that ended abnormally
 };
 
 // The windows that the program has: the main window starts with these. Every window is

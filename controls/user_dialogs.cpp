@@ -12,6 +12,7 @@ namespace {
 struct Script {
     bool active = false;
     QList<bool> answers;
+    QList<int> choices;
     int unanswered = 0;
     QStringList shown;
 };
@@ -56,6 +57,26 @@ bool UserDialogs::Ask(const QString& text, bool yesByDefault) {
     return box.clickedButton() == yes;
 }
 
+int UserDialogs::Choose(const QString& text, const QStringList& captions, int defaultIndex, int escapeIndex) {
+    Script& s = TheScript();
+    s.shown << text;
+    if (s.active) {
+        if (s.choices.isEmpty()) {
+            ++s.unanswered;
+            return escapeIndex;
+        }
+        return s.choices.takeFirst();
+    }
+    QMessageBox box(QMessageBox::Question, kTitle, text, QMessageBox::NoButton, BoxParent());
+    QList<QPushButton*> buttons;
+    for (const QString& caption : captions) buttons << box.addButton(caption, QMessageBox::ActionRole);
+    box.setDefaultButton(buttons.value(defaultIndex));
+    box.setEscapeButton(buttons.value(escapeIndex));
+    box.exec();
+    const auto chosen = buttons.indexOf(qobject_cast<QPushButton*>(box.clickedButton()));
+    return chosen < 0 ? escapeIndex : static_cast<int>(chosen);
+}
+
 void UserDialogs::Inform(const QString& text) {
     Script& s = TheScript();
     s.shown << text;
@@ -86,15 +107,22 @@ void UserDialogs::ScriptAnswers(const QList<bool>& answers) {
     s.answers += answers;
 }
 
+void UserDialogs::ScriptChoices(std::initializer_list<int> choices) {
+    Script& s = TheScript();
+    s.active = true;
+    s.choices += QList<int>(choices);
+}
+
 void UserDialogs::StopScript() {
     Script& s = TheScript();
     s.active = false;
     s.answers.clear();
+    s.choices.clear();
     s.unanswered = 0;
 }
 
 bool UserDialogs::Scripted() { return TheScript().active; }
-int UserDialogs::PendingAnswers() { return static_cast<int>(TheScript().answers.size()); }
+int UserDialogs::PendingAnswers() { return static_cast<int>(TheScript().answers.size() + TheScript().choices.size()); }
 int UserDialogs::UnansweredQuestions() { return TheScript().unanswered; }
 QStringList UserDialogs::ShownTexts() { return TheScript().shown; }
 void UserDialogs::ClearShownTexts() { TheScript().shown.clear(); }
@@ -116,5 +144,6 @@ ScriptedDialogs::~ScriptedDialogs() {
 }
 
 void ScriptedDialogs::answers(std::initializer_list<bool> more) { UserDialogs::ScriptAnswers(more); }
+void ScriptedDialogs::choices(std::initializer_list<int> more) { UserDialogs::ScriptChoices(more); }
 
 }  // namespace dz

@@ -32,6 +32,9 @@ public:
     // A question whose Yes destroys data (deletes files, leaves changes unsaved): Enter and
     // Escape both answer No, so that only a deliberate Yes destroys anything.
     bool AskBeforeDestroying(const QString& text);
+    // A question with answers of its own: the index of the caption chosen. Enter chooses
+    // `defaultIndex`, Escape `escapeIndex`.
+    int Choose(const QString& text, const QStringList& captions, int defaultIndex, int escapeIndex);
     // A notice with an OK button.
     void Inform(const QString& text) override;
     // An error text (the general error handler's box) with an OK button.
@@ -40,6 +43,8 @@ public:
     // --- test hook ---
     static void ScriptAnswers(std::initializer_list<bool> answers);
     static void ScriptAnswers(const QList<bool>& answers);
+    // Answers to `Choose`, as indexes of captions; one with no answer left counts as Escape.
+    static void ScriptChoices(std::initializer_list<int> choices);
     static void StopScript();  // back to real boxes; forgets answers left over
     static bool Scripted();
     static int PendingAnswers();
@@ -63,6 +68,7 @@ public:
     ScriptedDialogs(const ScriptedDialogs&) = delete;
     ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
     void answers(std::initializer_list<bool> more);  // adds answers to the queue
+    void choices(std::initializer_list<int> more);   // adds answers to `Choose`
 };
 
 }  // namespace dz
