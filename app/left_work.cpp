@@ -6,6 +6,7 @@
 
 #include "controls/user_dialogs.h"
 #include "e1/fi_e1.h"
+#include "e2/fi_e2.h"
 
 namespace dz {
 
@@ -25,7 +26,11 @@ QWidget* OfferLeftWork(const PrintOperations& print, QWidget* parent, const QStr
             window->Recover(found);
             return window.release();
         }
-        case RecoveryKind::E2:
+        case RecoveryKind::E2: {
+            auto window = std::make_unique<TfiE2>(print, parent);
+            window->Recover(found);
+            return window.release();
+        }
         case RecoveryKind::ShortDeclaration:
             break;
         }

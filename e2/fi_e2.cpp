@@ -18,6 +18,7 @@
 #include "e2/fi_select_e2.h"
 #include "model/chosen_declaration.h"
 #include "model/declaration_file.h"
+#include "model/errors.h"
 
 namespace dz {
 
@@ -44,6 +45,11 @@ TfiE2::TfiE2(const PrintOperations& print, QWidget* parent) : EntryWindow(E2Scro
     sbCalcOff->setChecked(true);
     UpdateCalcCaption();
     ApplyCalcMode();
+    BuildHistory();
+    KeepWorkSafe(RecoveryKind::E2, [this] {
+        const auto text = [this](const char* name) { return ControlAs<QLineEdit>(QLatin1String(name))->text(); };
+        return KeptForm{text("edBigName") + u' ' + text("edName"), text("edAFM"), E2FormJson(Form())};
+    });
     setFocusProxy(Control(QStringLiteral("edBigName")));
     ShowFirstPage();
     modified_ = false;
@@ -51,21 +57,54 @@ TfiE2::TfiE2(const PrintOperations& print, QWidget* parent) : EntryWindow(E2Scro
 
 TfiE2::~TfiE2() = default;
 
-void TfiE2::OpenStatement(const QString& afm) {
+bool TfiE2::OpenStatement(const QString& afm) {
+    const QString file = DeclarationFileName(DeclarationKind::E2, afm);
+    if (!WorkKeeper::MayOpen(file)) return false;
     ReadChosenDeclaration(afm, Record());
     ShowRecord();
     ApplyCalcMode();
+    ResetHistory();
     modified_ = false;
+    Keeper().Opened(file);
+    return true;
+}
+
+void TfiE2::Recover(const FoundRecovery& found) {
+    const auto form = E2FormOfJson(found.entry.form);
+    if (!form) throw DataError(kUnreadableRecovery.arg(found.path));
+    // Undo leads back to what the file holds now, and reaching it leaves nothing to save.
+    ClearE2Record(Record());
+    if (!found.entry.file.isEmpty()) {
+        try {
+            if (const auto image = ReadDeclarationImageFromPath(found.entry.file, DeclarationKind::E2))
+                DecodeE2(reinterpret_cast<const uint8_t*>(image->constData()), Record());
+        } catch (const IoError&) {
+            // A file that no longer reads leaves the recovered form with an empty start.
+        }
+    }
+    ShowRecord();
+    ApplyCalcMode();
+    ResetHistory();
+    history_.Record(*form);
+    Restore(*form);
+    Keeper().Recovered(found);
 }
 
 void TfiE2::UpdateCalcCaption() { sbCalcOff->setText(sbCalcOff->isChecked() ? e2::kCalcOn : e2::kCalcOff); }
 
 void TfiE2::miSaveClick() {
+    typing_ = false;
+    SettleEdit();
     if (ControlAs<QLineEdit>(QStringLiteral("edAFM"))->text().isEmpty()) AppDialogs().Inform(entry::kNoAfmWarning);
     CollectRecord();
-    WriteDeclarationFile(Record(), AppDialogs());
+    const QString file = DeclarationFileName(DeclarationKind::E2, Record().Afm.ToString());
+    const WorkKeeper::SaveCheck check = Keeper().BeforeSave(file);
+    if (!check.write) return;
+    WriteDeclarationFile(Record(), AppDialogs(), check.overwriteAgreed ? Overwrite::Agreed : Overwrite::Ask);
     // Also when the user kept the file that was there: the question was answered.
     modified_ = false;
+    history_.MarkSaved(Form());
+    Keeper().Saved(file);
 }
 
 void TfiE2::miSaveAsClick() {

@@ -6,8 +6,11 @@
 
 #include "controls/print_operations.h"
 #include "controls/entry_window.h"
+#include "e2/e2_form.h"
+#include "e2calc/e2_calc.h"
 #include "forms/form_page.h"
 #include "model/e2_record.h"
+#include "model/edit_history.h"
 
 class QAction;
 class QLabel;
@@ -45,9 +48,26 @@ public:
     explicit TfiE2(const PrintOperations& print = {}, QWidget* parent = nullptr);
     ~TfiE2() override;
 
-    // Reads the statement of that tax number and shows it, not changed. IoError when there is
-    // no such file or it cannot be read.
-    void OpenStatement(const QString& afm);
+    // Reads the statement of that tax number and shows it, not changed, holding its lock.
+    // False, nothing read, when another running program holds it and the user chose not to
+    // open it; IoError when there is no such file or it cannot be read.
+    bool OpenStatement(const QString& afm);
+    // The form of a recovery file left by an earlier run, shown modified; the window keeps
+    // that file from now on. DataError for a file whose form does not read.
+    void Recover(const FoundRecovery& found);
+
+    // What the fields hold now, as a form value; and a form shown in the fields.
+    E2Form Form() const;
+    void ShowForm(const E2Form& form);
+
+    // Undo and redo of whole edits (a typed field once left with its row calculation, a pick,
+    // a row command, the calculation switched), over the form value; back at the state opened
+    // or saved, nothing is left to save.
+    QAction* miUndo = nullptr;  // "Αναίρεση", Ctrl+Z
+    QAction* miRedo = nullptr;  // "Επανάληψη", Ctrl+Shift+Z and Ctrl+Y
+    void UndoEdit();
+    void RedoEdit();
+    const EditHistory<E2Form>& History() const { return history_; }
 
     void ClearFields();
     void ShowRecord();
@@ -132,12 +152,30 @@ private:
 
     void OpenColumn(TEditReal* column);
     void UpdateCalcCaption();
+    // What the row calculation reads from the fields of table-1 row `row` (1..16).
+    E2RowInput RowInput(int row) const;
+
+    // The undo history (fi_e2_history.cpp).
+    void BuildHistory();
+    // The form as it stands is where the history starts, and it is saved.
+    void ResetHistory();
+    // A change of a field: a step once it settles (a typed field when it is left).
+    void NoteEdit();
+    void SettleEdit();
+    void Restore(const E2Form& form);
+    void UpdateHistoryActions();
+    // In automatic calculation, each row's income column open for a yearly amount as the row
+    // calculation leaves it.
+    void ReopenIncomeColumns();
 
     PrintOperations print_;
     E2Record record_{};
     std::array<RowFields, kE2Table1Rows> rows_{};
     std::array<TEditReal*, kE2IncomeColumns> totals_{};
     std::vector<QLineEdit*> fields_;  // every entry field, in the window's order
+    EditHistory<E2Form> history_;
+    bool typing_ = false;     // a field is being typed into: its step waits until it is left
+    bool restoring_ = false;  // a form from the history is being shown
 };
 
 }  // namespace dz

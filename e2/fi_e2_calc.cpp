@@ -14,10 +14,7 @@ void TfiE2::CalcE2(int row) {
     if (!AutomaticCalculation() || row < 1 || row > kE2Table1Rows) return;
     const RowFields& f = rows_[row - 1];
     for (TEditReal* column : f.columns) column->setEnabled(false);
-
-    E2RowInput input{f.date1->text(), f.date2->text(), f.share->text(), f.rent->Value(), f.leaseType->text(), {}};
-    for (int c = 0; c < kE2IncomeColumns; ++c) input.columns[c] = f.columns[c]->Value();
-    const E2RowResult result = CalcE2Row(input, AppDialogs());
+    const E2RowResult result = CalcE2Row(RowInput(row), AppDialogs());
 
     f.months->SetValue(result.months);
     if (result.clearShare) f.share->clear();
@@ -29,6 +26,13 @@ void TfiE2::CalcE2(int row) {
     if (result.rentDerived) f.rent->SetValue(result.rent);
     if (result.incomeColumn >= 0) f.columns[result.incomeColumn]->SetValue(result.columns[result.incomeColumn]);
     CalcTotals();
+}
+
+E2RowInput TfiE2::RowInput(int row) const {
+    const RowFields& f = rows_[row - 1];
+    E2RowInput input{f.date1->text(), f.date2->text(), f.share->text(), f.rent->Value(), f.leaseType->text(), {}};
+    for (int c = 0; c < kE2IncomeColumns; ++c) input.columns[c] = f.columns[c]->Value();
+    return input;
 }
 
 void TfiE2::CalcTotals() {

@@ -16,7 +16,7 @@ QWidget* OpenE2FromIndex(const PrintOperations& print, QWidget* parent) {
     if (!afm) return nullptr;
     // A file that cannot be read leaves no half-made window behind.
     auto window = std::make_unique<TfiE2>(print, parent);
-    window->OpenStatement(*afm);
+    if (!window->OpenStatement(*afm)) return nullptr;
     return window.release();
 }
 

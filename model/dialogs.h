@@ -14,4 +14,12 @@ public:
     virtual void Inform(const QString& text) = 0;
 };
 
+// Answers No and shows nothing: for work that must not stop for the user, such as showing a
+// calculated state back.
+class QuietDialogs : public Dialogs {
+public:
+    bool AskYesNo(const QString&) override { return false; }
+    void Inform(const QString&) override {}
+};
+
 }  // namespace dz
