@@ -6,6 +6,7 @@
 
 #include "controls/user_dialogs.h"
 #include "e1/fi_e1.h"
+#include "e1/fi_fast_dil.h"
 #include "e2/fi_e2.h"
 
 namespace dz {
@@ -31,8 +32,12 @@ QWidget* OfferLeftWork(const PrintOperations& print, QWidget* parent, const QStr
             window->Recover(found);
             return window.release();
         }
-        case RecoveryKind::ShortDeclaration:
-            break;
+        case RecoveryKind::ShortDeclaration: {
+            TfiFastDil dialog(print, parent);
+            dialog.Recover(found);
+            dialog.exec();
+            return nullptr;
+        }
         }
     }
     return nullptr;

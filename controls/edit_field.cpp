@@ -44,17 +44,16 @@ bool IsHistoryKey(const QKeyEvent* key) {
 
 }  // namespace
 
-bool EditField::event(QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride && IsHistoryKey(static_cast<QKeyEvent*>(event))) {
-        event->ignore();
-        return true;
-    }
-    if (event->type() == QEvent::KeyPress && IsHistoryKey(static_cast<QKeyEvent*>(event))) {
-        event->ignore();  // no window command took it: the field keeps its text
-        return true;
-    }
-    return QLineEdit::event(event);
+bool PassHistoryKey(QEvent* event) {
+    const bool key = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (!key || !IsHistoryKey(static_cast<QKeyEvent*>(event))) return false;
+    // Not overridden, the key reaches the window's shortcut; a key press no window command
+    // took leaves the field's text as it is.
+    event->ignore();
+    return true;
 }
+
+bool EditField::event(QEvent* event) { return PassHistoryKey(event) || QLineEdit::event(event); }
 
 void EditField::keyPressEvent(QKeyEvent* event) {
     event->ignore();

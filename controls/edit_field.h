@@ -7,6 +7,10 @@ class QKeyEvent;
 
 namespace dz {
 
+// Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y belong to the window's undo and redo, not to a field's own:
+// true, the event ignored, for those keys; a field's event() or an event filter calls it first.
+bool PassHistoryKey(QEvent* event);
+
 // The common ground of TEditInt, TEditReal and TEditAFM: a QLineEdit whose key, focus and text
 // events pass through the field's own handling first and then reach the window as signals
 // named after the form descriptions' events.

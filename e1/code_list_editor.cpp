@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 
+#include "controls/edit_field.h"
+
 #include "controls/user_dialogs.h"
 #include "model/amount_text.h"
 
@@ -21,6 +23,7 @@ public:
     FilteredLine(bool amount, QWidget* parent) : QLineEdit(parent), amount_(amount) {}
 
 protected:
+    bool event(QEvent* event) override { return PassHistoryKey(event) || QLineEdit::event(event); }
     void keyPressEvent(QKeyEvent* event) override {
         const QString t = event->text();
         const bool character = t.size() == 1 && t.at(0).isPrint() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));

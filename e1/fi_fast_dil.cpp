@@ -17,10 +17,13 @@
 #include "notewindow/fi_eka.h"
 #include "controls/edit_afm.h"
 #include "controls/entry_texts.h"
+#include "controls/edit_field.h"
+#include "controls/work_keeper.h"
 #include "e1/code_list_editor.h"
 #include "forms/form_page.h"
 #include "model/chosen_declaration.h"
 #include "model/declaration_file.h"
+#include "model/errors.h"
 #include "tax/clearance.h"
 
 namespace dz {
@@ -110,6 +113,16 @@ TfiFastDil::TfiFastDil(const PrintOperations& print, QWidget* parent) : QDialog(
     buttons->addWidget(btSave);
     buttons->addWidget(btEka);
     buttons->addWidget(btDeleteRow);
+    btUndo = new QPushButton(QStringLiteral("Αναίρεση"), this);
+    btRedo = new QPushButton(QStringLiteral("Επανάληψη"), this);
+    btUndo->setObjectName(QStringLiteral("btUndo"));
+    btRedo->setObjectName(QStringLiteral("btRedo"));
+    btUndo->setToolTip(QStringLiteral("Αναιρεί την τελευταία αλλαγή (Ctrl+Z)"));
+    btRedo->setToolTip(QStringLiteral("Επαναλαμβάνει την αλλαγή που αναιρέθηκε (Ctrl+Shift+Z ή Ctrl+Y)"));
+    for (QPushButton* b : {btUndo, btRedo}) {
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+    }
     buttons->addStretch();
     buttons->addWidget(btClose);
 
@@ -135,21 +148,30 @@ TfiFastDil::TfiFastDil(const PrintOperations& print, QWidget* parent) : QDialog(
         veCodes->DeleteCurrentRow();
         veCodes->setFocus();
     });
-    kept_ = TypedNow();
+    kept_ = Form();
+    BuildHistory();
+    keeper_ = new WorkKeeper(
+        RecoveryKind::ShortDeclaration, [this] { return Modified(); },
+        [this] { return KeptForm{edBigName->text(), edAFM->text(), ShortFormJson(Form())}; }, this);
 }
 
-TfiFastDil::Typed TfiFastDil::TypedNow() const {
-    Typed typed{edAFM->text(), edBigName->text(), cbMarried->isChecked(), TickedCodes(), {}};
+ShortForm TfiFastDil::Form() const {
+    ShortForm typed{edAFM->text(), edBigName->text(), cbMarried->isChecked(), TickedCodes(), {}};
     for (const CodeRow& row : veCodes->Rows())
         if (!row.code.isEmpty() || !row.amount.isEmpty()) typed.rows.push_back(row);
     return typed;
 }
 
-bool TfiFastDil::Modified() const { return TypedNow() != kept_; }
+bool TfiFastDil::Modified() const { return Form() != kept_; }
 
 void TfiFastDil::reject() {
     if (Modified() && !AppDialogs().AskBeforeDestroying(entry::kEscapeQuestion)) return;
     QDialog::reject();
+}
+
+void TfiFastDil::done(int result) {
+    keeper_->Closed();
+    QDialog::done(result);
 }
 
 QCheckBox* TfiFastDil::box(int code) const {
@@ -171,7 +193,9 @@ void TfiFastDil::OpenClick() {
     OpenDeclaration(index.SelectedAfm());
 }
 
-void TfiFastDil::OpenDeclaration(const QString& afm) {
+bool TfiFastDil::OpenDeclaration(const QString& afm) {
+    const QString file = DeclarationFileName(DeclarationKind::E1, afm);
+    if (!WorkKeeper::MayOpen(file)) return false;
     // Everything is read before the window changes: a file that fails leaves it as it was.
     const QByteArray image = ReadChosenDeclarationImage(DeclarationKind::E1, afm);
     E1Image base{};
@@ -189,19 +213,53 @@ void TfiFastDil::OpenDeclaration(const QString& afm) {
     edAFM->setText(declaration_.Afm.ToString());
     for (int code : view.ticked) boxes_[code]->setChecked(true);
     veCodes->SetRows(view.rows);
-    kept_ = TypedNow();
+    kept_ = Form();
+    ResetHistory();
+    keeper_->Opened(file);
+    return true;
+}
+
+void TfiFastDil::Recover(const FoundRecovery& found) {
+    const auto form = ShortFormOfJson(found.entry.form);
+    if (!form) throw DataError(kUnreadableRecovery.arg(found.path));
+    // Undo leads back to what the file holds now, and reaching it leaves nothing to save.
+    if (!found.entry.file.isEmpty()) {
+        try {
+            if (const auto image = ReadDeclarationImageFromPath(found.entry.file, DeclarationKind::E1)) {
+                std::copy(image->begin(), image->end(), reinterpret_cast<char*>(base_.data()));
+                DecodeE1(base_.data(), declaration_);
+                const ShortDeclarationView view = ShowShortDeclaration(declaration_);
+                ShowForm({declaration_.Afm.ToString(), declaration_.Surname.ToString(), declaration_.Married,
+                          view.ticked, view.rows});
+            }
+        } catch (const IoError&) {
+            // A file that no longer reads leaves the recovered form with an empty start.
+        }
+    }
+    kept_ = Form();
+    ResetHistory();
+    history_.Record(*form);
+    Restore(*form);
+    keeper_->Recovered(found);
 }
 
 void TfiFastDil::SaveClick() {
+    typing_ = false;
+    SettleEdit();
     GatherShortDeclaration(edAFM->text(), edBigName->text(), cbMarried->isChecked(), TickedCodes(), veCodes->Rows(),
                            declaration_);
     E1Image image = base_;
     EncodeE1Over(declaration_, image.data());
+    const QString file = DeclarationFileName(DeclarationKind::E1, declaration_.Afm.ToString());
+    const WorkKeeper::SaveCheck check = keeper_->BeforeSave(file);
+    if (!check.write) return;
     if (WriteDeclarationImage(DeclarationKind::E1, declaration_.Afm.ToString(),
-                              QByteArray(reinterpret_cast<const char*>(image.data()), image.size()),
-                              AppDialogs()) == SaveOutcome::Written) {
+                              QByteArray(reinterpret_cast<const char*>(image.data()), image.size()), AppDialogs(),
+                              check.overwriteAgreed ? Overwrite::Agreed : Overwrite::Ask) == SaveOutcome::Written) {
         base_ = image;
-        kept_ = TypedNow();
+        kept_ = Form();
+        history_.MarkSaved(kept_);
+        keeper_->Saved(file);
     }
 }
 
@@ -221,6 +279,7 @@ void TfiFastDil::EkaClick() {
 }
 
 bool TfiFastDil::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == edBigName && PassHistoryKey(event)) return true;
     if (watched == edBigName && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Down) {

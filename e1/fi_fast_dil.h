@@ -1,14 +1,19 @@
 // The short declaration by codes: a declaration typed as a list of codes and amounts.
 #pragma once
 #include <QDialog>
+#include <QJsonObject>
 #include <map>
+#include <optional>
 #include <set>
 #include <vector>
 
 #include "controls/print_operations.h"
 #include "declaration/short_declaration.h"
 #include "model/e1_declaration.h"
+#include "model/edit_history.h"
+#include "safekeeping/recovery_file.h"
 
+class QAction;
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
@@ -17,6 +22,19 @@ namespace dz {
 
 class CodeListEditor;
 class TEditAFM;
+class WorkKeeper;
+
+// What the user has typed into the short declaration, as the save would take it.
+struct ShortForm {
+    QString afm;
+    QString surname;
+    bool married = false;
+    std::set<int> ticked;
+    std::vector<CodeRow> rows;  // without empty rows
+    friend bool operator==(const ShortForm&, const ShortForm&) = default;
+};
+QJsonObject ShortFormJson(const ShortForm& form);
+std::optional<ShortForm> ShortFormOfJson(const QJsonObject& json);
 
 class TfiFastDil : public QDialog {
     Q_OBJECT
@@ -28,9 +46,26 @@ public:
     void SaveClick();
     void EkaClick();
 
-    // Opens the declaration of that tax number (what OpenClick does after the index). IoError,
-    // the window as it was, when its file is gone or cannot be read.
-    void OpenDeclaration(const QString& afm);
+    // Opens the declaration of that tax number (what OpenClick does after the index). False,
+    // the window as it was, when another running program holds it and the user chose not to
+    // open it; IoError, the window as it was, when its file is gone or cannot be read.
+    bool OpenDeclaration(const QString& afm);
+    // The form of a recovery file left by an earlier run, shown modified; the window keeps
+    // that file from now on. DataError for a file whose form does not read.
+    void Recover(const FoundRecovery& found);
+
+    // What the window shows now, and a form shown in it.
+    ShortForm Form() const;
+    void ShowForm(const ShortForm& form);
+
+    // Undo and redo of whole edits (a typed field once left, a cell committed, a row deleted,
+    // a tick) over the form value; also the buttons "Αναίρεση" and "Επανάληψη".
+    QAction* miUndo = nullptr;  // Ctrl+Z
+    QAction* miRedo = nullptr;  // Ctrl+Shift+Z and Ctrl+Y
+    void UndoEdit();
+    void RedoEdit();
+    const EditHistory<ShortForm>& History() const { return history_; }
+    WorkKeeper& Keeper() const { return *keeper_; }
 
     const E1Declaration& Declaration() const { return declaration_; }
     CodeListEditor* codes() const { return veCodes; }
@@ -44,22 +79,21 @@ public:
 
     // Escape, "Έξοδος" and closing: typed changes are given up only after a question.
     void reject() override;
+    // The window closes: its recovery file and lock go.
+    void done(int result) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // What the user has typed, as the save would take it.
-    struct Typed {
-        QString afm;
-        QString surname;
-        bool married = false;
-        std::set<int> ticked;
-        std::vector<CodeRow> rows;  // without empty rows
-        friend bool operator==(const Typed&, const Typed&) = default;
-    };
-    Typed TypedNow() const;
     std::set<int> TickedCodes() const;
+    // The undo history (fi_fast_dil_history.cpp).
+    void BuildHistory();
+    void ResetHistory();
+    void NoteEdit();
+    void SettleEdit();
+    void Restore(const ShortForm& form);
+    void UpdateHistoryActions();
 
     PrintOperations print_;
     E1Declaration declaration_;
@@ -74,7 +108,13 @@ private:
     QPushButton* btEka;
     QPushButton* btClose;
     QPushButton* btDeleteRow;
-    Typed kept_;  // as opened, saved or started
+    QPushButton* btUndo = nullptr;
+    QPushButton* btRedo = nullptr;
+    ShortForm kept_;  // as opened, saved or started
+    EditHistory<ShortForm> history_;
+    bool typing_ = false;
+    bool restoring_ = false;
+    WorkKeeper* keeper_ = nullptr;
 };
 
 }  // namespace dz

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <functional>
 #include <QTableWidget>
 #include <QTest>
@@ -242,6 +243,82 @@ TEST_F(ShortDeclarationWindowTest, SaysThatItsComputationLeavesOutTheLuxuryTax) 
     ASSERT_NE(note, nullptr);
     EXPECT_TRUE(note->isVisible());
     EXPECT_TRUE(note->text().contains(QStringLiteral("φόρο πολυτελούς διαβίωσης")));
+}
+
+TEST_F(ShortDeclarationWindowTest, EditsUndoneToTheOpenedFormAndRedoneByKeysAndButtons) {
+    SaveE1("123456783");
+    TfiFastDil w;
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    ASSERT_TRUE(w.OpenDeclaration("123456783"));
+    const ShortForm opened = w.Form();
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &w;
+        QTest::keyClick(target, key, modifiers);
+        QApplication::processEvents();
+    };
+    struct Edit {
+        const char* name;
+        std::function<void()> act;
+    };
+    const Edit edits[] = {
+        {"the surname typed",
+         [&] {
+             w.surnameField()->setFocus();
+             w.surnameField()->selectAll();
+             QTest::keyClicks(w.surnameField(), "NEOS");
+             press(Qt::Key_Return, Qt::NoModifier);
+         }},
+        {"a box ticked", [&] { QTest::mouseClick(w.box(30), Qt::LeftButton, {}, QPoint(4, w.box(30)->height() / 2)); }},
+        {"a code typed into a new row",
+         [&] {
+             w.codes()->setFocus();
+             w.codes()->setCurrentCell(1, 1);
+             press(Qt::Key_Return, Qt::NoModifier);  // past the last amount: a new row
+             TypeInCell(w, 2, 0, "303");
+         }},
+        {"its amount typed", [&] { TypeInCell(w, 2, 1, "1200"); }},
+        {"the first row deleted",
+         [&] {
+             w.codes()->setFocus();
+             w.codes()->setCurrentCell(0, 0);
+             press(Qt::Key_Delete, Qt::NoModifier);
+         }},
+    };
+    std::vector<ShortForm> after;
+    for (const Edit& e : edits) {
+        const std::size_t before = w.History().Steps();
+        e.act();
+        QApplication::processEvents();
+        EXPECT_EQ(w.History().Steps(), before + 1) << e.name << ": one step";
+        after.push_back(w.Form());
+    }
+    ASSERT_EQ(w.Form().rows, (std::vector<CodeRow>{{"301", "30.000,00"}, {"303", "1200"}}));
+    ASSERT_TRUE(w.Modified());
+
+    for (std::size_t i = after.size(); i-- > 0;) {
+        press(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(w.Form(), i == 0 ? opened : after[i - 1]) << "undoing " << edits[i].name;
+    }
+    EXPECT_FALSE(w.Modified()) << "undone to the opened form";
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        press(i % 2 ? Qt::Key_Y : Qt::Key_Z, i % 2 ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(w.Form(), after[i]) << "redoing " << edits[i].name;
+    }
+    EXPECT_TRUE(w.Modified());
+
+    auto* undo = w.findChild<QPushButton*>(QStringLiteral("btUndo"));
+    auto* redo = w.findChild<QPushButton*>(QStringLiteral("btRedo"));
+    ASSERT_TRUE(undo && redo);
+    EXPECT_EQ(undo->text(), QStringLiteral("Αναίρεση"));
+    EXPECT_FALSE(redo->isEnabled());
+    QTest::mouseClick(undo, Qt::LeftButton);
+    EXPECT_EQ(w.Form(), after[after.size() - 2]);
+    QTest::mouseClick(redo, Qt::LeftButton);
+    EXPECT_EQ(w.Form(), after.back());
+    UserDialogs::ScriptAnswers({true});  // leave the changes
+    w.reject();
 }
 
 }  // namespace
