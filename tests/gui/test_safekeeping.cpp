@@ -14,6 +14,11 @@
 #include "declaration/form_json.h"
 #include "e1/fi_e1.h"
 #include "e1/fi_e1_open.h"
+#include "e1/code_list_editor.h"
+#include "e1/fi_fast_dil.h"
+#include "e2/fi_e2.h"
+#include "gui_helpers.h"
+#include "model/declaration_index.h"
 #include "model/atomic_file.h"
 #include "model/declaration_file.h"
 #include "model/text1253.h"
@@ -275,6 +280,118 @@ TEST_F(Safekeeping, TheRecoveryFileFollowsTheChangesAndGoesWithASaveOrAClose) {
     window->Keeper().Flush();
     EXPECT_FALSE(QFile::exists(recovery)) << "closed";
     EXPECT_FALSE(folder.exists(LockFileName(kFile)));
+}
+
+// The file a window kept, as a program that died would have left it.
+QString LeftBehind(WorkKeeper& keeper) {
+    keeper.KeepNow();
+    keeper.Flush();
+    QFile file(keeper.RecoveryPath());
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << "kept";
+    auto entry = DecodeRecovery(file.readAll());
+    EXPECT_TRUE(entry);
+    if (!entry) return {};
+    entry->process.pid = EndedPid();
+    entry->process.started = 0;
+    WriteFileAtomically(keeper.RecoveryPath(), EncodeRecovery(*entry));
+    return keeper.RecoveryPath();
+}
+
+TEST(LeftWork, EveryEntryWindowsFormComesBackInItsOwnWindow) {
+    test::TestFolder folder;
+    folder.makeFolder(QStringLiteral("Tables"));
+    struct Case {
+        const char* name;
+        // Edits a new window of the kind, leaves its recovery file behind and gives its form.
+        std::function<QJsonObject()> edit;
+        // The form of the window the offer opened (closing it when modal).
+        std::function<void(QJsonObject&)> openRestored;
+    };
+    const Case cases[] = {
+        {"E1",
+         [] {
+             TfiE1 window;
+             window.ControlAs<QLineEdit>(QStringLiteral("edBigName"))->setText(QStringLiteral("ΑΛΦΑ"));
+             window.ControlAs<QLineEdit>(QStringLiteral("edP301"))->setText(QStringLiteral("1.000,00"));
+             window.SetModified(true);
+             LeftBehind(window.Keeper());
+             window.SetModified(false);
+             return E1FormJson(window.Form());
+         },
+         [](QJsonObject& form) {
+             std::unique_ptr<TfiE1> w(qobject_cast<TfiE1*>(OfferLeftWork({}, nullptr)));
+             ASSERT_TRUE(w);
+             EXPECT_TRUE(w->Modified());
+             form = E1FormJson(w->Form());
+             UserDialogs::ScriptAnswers({false});  // leave without saving
+             w.release()->close();
+         }},
+        {"E2",
+         [] {
+             TfiE2 window;
+             window.Field("edTopos%1", 1)->setText(QStringLiteral("Οδός Άλφα 1"));
+             window.Field("edParoxesDEH%1", 1)->setText(QStringLiteral("123456789012345"));
+             window.SetModified(true);
+             LeftBehind(window.Keeper());
+             window.SetModified(false);
+             return E2FormJson(window.Form());
+         },
+         [](QJsonObject& form) {
+             std::unique_ptr<TfiE2> w(qobject_cast<TfiE2*>(OfferLeftWork({}, nullptr)));
+             ASSERT_TRUE(w);
+             EXPECT_TRUE(w->Modified());
+             form = E2FormJson(w->Form());
+             UserDialogs::ScriptAnswers({false});  // leave without saving
+             w.release()->close();
+         }},
+        {"short declaration",
+         [] {
+             TfiFastDil window;
+             window.surnameField()->setText(QStringLiteral("ΒΗΤΑ"));
+             window.codes()->SetRows({{"301", "2.000,00"}});
+             window.box(30)->setChecked(true);
+             LeftBehind(window.Keeper());
+             return ShortFormJson(window.Form());
+         },
+         [](QJsonObject& form) {
+             test::WhenModal([&form](QWidget* modal) {
+                 auto* dialog = qobject_cast<TfiFastDil*>(modal);
+                 ASSERT_NE(dialog, nullptr);
+                 EXPECT_TRUE(dialog->Modified());
+                 form = ShortFormJson(dialog->Form());
+                 UserDialogs::ScriptAnswers({true});  // leave without saving
+                 dialog->reject();
+             });
+             EXPECT_EQ(OfferLeftWork({}, nullptr), nullptr) << "shown modally";
+         }},
+    };
+    for (const Case& c : cases) {
+        ScriptedDialogs dialogs;
+        dialogs.choices({0});
+        const QJsonObject typed = c.edit();
+        QJsonObject restored;
+        c.openRestored(restored);
+        EXPECT_EQ(restored, typed) << c.name;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(QDir(DefaultRecoveryFolder()).entryList(QDir::Files), QStringList())
+            << c.name << ": closed without saving, nothing is left to recover";
+    }
+}
+
+TEST(LockFiles, TheIndexAndTheDeletionOfAllFilesPassThemBy) {
+    test::TestFolder folder;
+    folder.makeFolder(QStringLiteral("Tables"));
+    WriteFileAtomically(kFile, ImageOf(QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ")));
+    DeclarationLock lock;
+    ASSERT_TRUE(lock.Take(kFile, ThisProcess()));
+    const IndexListing listing = ListDeclarations(DeclarationKind::E1);
+    ASSERT_EQ(listing.entries.size(), 1u);
+    EXPECT_EQ(listing.entries[0].fileAfm, kAfm);
+    EXPECT_TRUE(listing.unreadable.isEmpty());
+    const DeletedFiles deleted = DeleteAllDeclarationFiles();
+    EXPECT_EQ(deleted.deleted, 1);
+    EXPECT_TRUE(deleted.failed.isEmpty());
+    EXPECT_TRUE(folder.exists(LockFileName(kFile))) << "left to the program that holds it";
 }
 
 }  // namespace
