@@ -78,7 +78,7 @@ void TfiE1::GatherDeclaration() {
 
 void TfiE1::ShowDeclaration() {
     ShowForm(FormOfDeclaration(declaration_));
-    ResetHistory();
+    history_->Reset();
     StartLiveChanges();
 }
 

@@ -95,8 +95,7 @@ QString TfiE1::TextOf(const QString& name) const {
 }
 
 void TfiE1::miSaveClick() {
-    typing_ = false;
-    SettleEdit();
+    history_->Settle();
     if (TextOf(QStringLiteral("edAFM")).isEmpty()) AppDialogs().Inform(entry::kNoAfmWarning);
     GatherDeclaration();
     const QString file = DeclarationFileName(DeclarationKind::E1, declaration_.Afm.ToString());
@@ -105,7 +104,7 @@ void TfiE1::miSaveClick() {
     WriteDeclarationFile(declaration_, AppDialogs(), check.overwriteAgreed ? Overwrite::Agreed : Overwrite::Ask);
     // Also when the user kept the file that was there: the question was answered.
     modified_ = false;
-    history_.MarkSaved(Form());
+    history_->MarkSaved();
     Keeper().Saved(file);
     StartLiveChanges();
 }
@@ -124,8 +123,7 @@ void TfiE1::Recover(const FoundRecovery& found) {
         }
     }
     ShowDeclaration();
-    history_.Record(*form);
-    Restore(*form);
+    history_->ShowAsStep(*form);
     Keeper().Recovered(found);
 }
 

@@ -7,6 +7,7 @@
 
 #include "controls/print_operations.h"
 #include "controls/entry_window.h"
+#include "controls/form_history.h"
 #include "declaration/e1_form.h"
 #include "forms/form_page.h"
 #include "model/code_table.h"
@@ -101,9 +102,9 @@ public:
     // off), over the form value; back at the state opened or saved, nothing is left to save.
     QAction* miUndo = nullptr;  // "Αναίρεση", Ctrl+Z
     QAction* miRedo = nullptr;  // "Επανάληψη", Ctrl+Shift+Z and Ctrl+Y
-    void UndoEdit();
-    void RedoEdit();
-    const EditHistory<E1Form>& History() const { return history_; }
+    void UndoEdit() { history_->Undo(); }
+    void RedoEdit() { history_->Redo(); }
+    const EditHistory<E1Form>& History() const { return history_->Values(); }
 
     std::array<QScrollArea*, kFormPages> sbPages{};  // sbPage1 … sbPage4
     QScrollArea* sbSpecial = nullptr;
@@ -131,16 +132,8 @@ private:
     void Register(QWidget* control, int code);
     void ConnectEditing();
 
-    // The undo history (e1_history.cpp).
+    // The undo history, following every box (e1_history.cpp).
     void BuildHistory();
-    // The form as it stands is where the history starts, and it is saved.
-    void ResetHistory();
-    // A change of a box: a step once it settles (a typed box when it is left).
-    void NoteEdit();
-    // The form as it stands becomes a step, unless nothing changed.
-    void SettleEdit();
-    void Restore(const E1Form& form);
-    void UpdateHistoryActions();
 
     // The live clearance panel (e1_live_clearance.cpp).
     void BuildLiveClearance();
@@ -192,9 +185,7 @@ private:
     std::vector<QWidget*> navigation_;               // the fields that take the navigation keys
     QLabel* imAutoType = nullptr;
     int liveHeld_ = 0;
-    EditHistory<E1Form> history_;
-    bool typing_ = false;     // a box is being typed in: its step comes when it is left
-    bool restoring_ = false;  // undo or redo is showing a form: no step of its own
+    FormHistory<E1Form>* history_ = nullptr;
     QSplitter* spLive = nullptr;
     QPointer<QWidget> lastField_;  // the field of the pages the user was in last
 };

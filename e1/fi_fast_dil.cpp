@@ -214,7 +214,7 @@ bool TfiFastDil::OpenDeclaration(const QString& afm) {
     for (int code : view.ticked) boxes_[code]->setChecked(true);
     veCodes->SetRows(view.rows);
     kept_ = Form();
-    ResetHistory();
+    history_->Reset();
     keeper_->Opened(file);
     return true;
 }
@@ -237,15 +237,13 @@ void TfiFastDil::Recover(const FoundRecovery& found) {
         }
     }
     kept_ = Form();
-    ResetHistory();
-    history_.Record(*form);
-    Restore(*form);
+    history_->Reset();
+    history_->ShowAsStep(*form);
     keeper_->Recovered(found);
 }
 
 void TfiFastDil::SaveClick() {
-    typing_ = false;
-    SettleEdit();
+    history_->Settle();
     GatherShortDeclaration(edAFM->text(), edBigName->text(), cbMarried->isChecked(), TickedCodes(), veCodes->Rows(),
                            declaration_);
     E1Image image = base_;
@@ -258,7 +256,7 @@ void TfiFastDil::SaveClick() {
                               check.overwriteAgreed ? Overwrite::Agreed : Overwrite::Ask) == SaveOutcome::Written) {
         base_ = image;
         kept_ = Form();
-        history_.MarkSaved(kept_);
+        history_->MarkSaved();
         keeper_->Saved(file);
     }
 }

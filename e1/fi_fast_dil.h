@@ -7,10 +7,10 @@
 #include <set>
 #include <vector>
 
+#include "controls/form_history.h"
 #include "controls/print_operations.h"
 #include "declaration/short_declaration.h"
 #include "model/e1_declaration.h"
-#include "model/edit_history.h"
 #include "safekeeping/recovery_file.h"
 
 class QAction;
@@ -62,9 +62,9 @@ public:
     // a tick) over the form value; also the buttons "Αναίρεση" and "Επανάληψη".
     QAction* miUndo = nullptr;  // Ctrl+Z
     QAction* miRedo = nullptr;  // Ctrl+Shift+Z and Ctrl+Y
-    void UndoEdit();
-    void RedoEdit();
-    const EditHistory<ShortForm>& History() const { return history_; }
+    void UndoEdit() { history_->Undo(); }
+    void RedoEdit() { history_->Redo(); }
+    const EditHistory<ShortForm>& History() const { return history_->Values(); }
     WorkKeeper& Keeper() const { return *keeper_; }
 
     const E1Declaration& Declaration() const { return declaration_; }
@@ -87,13 +87,8 @@ protected:
 
 private:
     std::set<int> TickedCodes() const;
-    // The undo history (fi_fast_dil_history.cpp).
+    // The undo history, following every field, box and cell (fi_fast_dil_history.cpp).
     void BuildHistory();
-    void ResetHistory();
-    void NoteEdit();
-    void SettleEdit();
-    void Restore(const ShortForm& form);
-    void UpdateHistoryActions();
 
     PrintOperations print_;
     E1Declaration declaration_;
@@ -111,9 +106,7 @@ private:
     QPushButton* btUndo = nullptr;
     QPushButton* btRedo = nullptr;
     ShortForm kept_;  // as opened, saved or started
-    EditHistory<ShortForm> history_;
-    bool typing_ = false;
-    bool restoring_ = false;
+    FormHistory<ShortForm>* history_ = nullptr;
     WorkKeeper* keeper_ = nullptr;
 };
 

@@ -63,7 +63,7 @@ bool TfiE2::OpenStatement(const QString& afm) {
     ReadChosenDeclaration(afm, Record());
     ShowRecord();
     ApplyCalcMode();
-    ResetHistory();
+    history_->Reset();
     modified_ = false;
     Keeper().Opened(file);
     return true;
@@ -84,17 +84,15 @@ void TfiE2::Recover(const FoundRecovery& found) {
     }
     ShowRecord();
     ApplyCalcMode();
-    ResetHistory();
-    history_.Record(*form);
-    Restore(*form);
+    history_->Reset();
+    history_->ShowAsStep(*form);
     Keeper().Recovered(found);
 }
 
 void TfiE2::UpdateCalcCaption() { sbCalcOff->setText(sbCalcOff->isChecked() ? e2::kCalcOn : e2::kCalcOff); }
 
 void TfiE2::miSaveClick() {
-    typing_ = false;
-    SettleEdit();
+    history_->Settle();
     if (ControlAs<QLineEdit>(QStringLiteral("edAFM"))->text().isEmpty()) AppDialogs().Inform(entry::kNoAfmWarning);
     CollectRecord();
     const QString file = DeclarationFileName(DeclarationKind::E2, Record().Afm.ToString());
@@ -103,7 +101,7 @@ void TfiE2::miSaveClick() {
     WriteDeclarationFile(Record(), AppDialogs(), check.overwriteAgreed ? Overwrite::Agreed : Overwrite::Ask);
     // Also when the user kept the file that was there: the question was answered.
     modified_ = false;
-    history_.MarkSaved(Form());
+    history_->MarkSaved();
     Keeper().Saved(file);
 }
 

@@ -6,11 +6,11 @@
 
 #include "controls/print_operations.h"
 #include "controls/entry_window.h"
+#include "controls/form_history.h"
 #include "e2/e2_form.h"
 #include "e2calc/e2_calc.h"
 #include "forms/form_page.h"
 #include "model/e2_record.h"
-#include "model/edit_history.h"
 
 class QAction;
 class QLabel;
@@ -65,9 +65,9 @@ public:
     // or saved, nothing is left to save.
     QAction* miUndo = nullptr;  // "Αναίρεση", Ctrl+Z
     QAction* miRedo = nullptr;  // "Επανάληψη", Ctrl+Shift+Z and Ctrl+Y
-    void UndoEdit();
-    void RedoEdit();
-    const EditHistory<E2Form>& History() const { return history_; }
+    void UndoEdit() { history_->Undo(); }
+    void RedoEdit() { history_->Redo(); }
+    const EditHistory<E2Form>& History() const { return history_->Values(); }
 
     void ClearFields();
     void ShowRecord();
@@ -155,15 +155,8 @@ private:
     // What the row calculation reads from the fields of table-1 row `row` (1..16).
     E2RowInput RowInput(int row) const;
 
-    // The undo history (fi_e2_history.cpp).
+    // The undo history, following every field and the calculation switch (fi_e2_history.cpp).
     void BuildHistory();
-    // The form as it stands is where the history starts, and it is saved.
-    void ResetHistory();
-    // A change of a field: a step once it settles (a typed field when it is left).
-    void NoteEdit();
-    void SettleEdit();
-    void Restore(const E2Form& form);
-    void UpdateHistoryActions();
     // In automatic calculation, each row's income column open for a yearly amount as the row
     // calculation leaves it.
     void ReopenIncomeColumns();
@@ -173,9 +166,7 @@ private:
     std::array<RowFields, kE2Table1Rows> rows_{};
     std::array<TEditReal*, kE2IncomeColumns> totals_{};
     std::vector<QLineEdit*> fields_;  // every entry field, in the window's order
-    EditHistory<E2Form> history_;
-    bool typing_ = false;     // a field is being typed into: its step waits until it is left
-    bool restoring_ = false;  // a form from the history is being shown
+    FormHistory<E2Form>* history_ = nullptr;
 };
 
 }  // namespace dz
