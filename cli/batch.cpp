@@ -1,4 +1,5 @@
-// `dovazez-cli batch DIR`: every E1 declaration of a folder computed, one CSV line each.
+// `dovazez-cli batch DIR`: every E1 declaration of a folder computed, one CSV line each; then
+// every E2 statement recalculated, one line each in a CSV of its own.
 #include <QDir>
 #include <cstdio>
 #include <string>
@@ -6,7 +7,9 @@
 #include "cli/cli_io.h"
 #include "cli/commands.h"
 #include "cli/pdf_command.h"
+#include "cli/e2_statement_file.h"
 #include "declaration/e1_form.h"
+#include "e2calc/e2_statement.h"
 #include "model/amount_text.h"
 #include "model/atomic_file.h"
 #include "model/declaration_file.h"
@@ -34,6 +37,8 @@ std::string CsvText(const QString& text) {
     return quoted + '"';
 }
 
+const char* const kE2Header = "afm,surname,first_name,total_13,total_14,total_15,total_16\n";
+
 std::string CsvLine(const E1Declaration& d, const tax::ResultSet& r) {
     std::string line = CsvText(d.Afm.ToString()) + ',' + CsvText(d.Surname.ToString()) + ',' +
                        CsvText(d.FirstName.ToString());
@@ -43,6 +48,16 @@ std::string CsvLine(const E1Declaration& d, const tax::ResultSet& r) {
                               r.FinalBalance};
     // Rounded as the clearance note rounds them, with the decimal point other programs read.
     for (double n : numbers) line += ',' + FormatPlainAmount(n, u'.').toStdString();
+    return line + '\n';
+}
+
+// The statement recalculated as the E2 window does it: its names and the four column totals.
+std::string E2CsvLine(E2Record& record) {
+    QuietDialogs quiet;
+    RecalculateE2(record, quiet);
+    std::string line = CsvText(record.Afm.ToString()) + ',' + CsvText(record.Surname.ToString()) + ',' +
+                       CsvText(record.FirstName.ToString());
+    for (double total : record.Totals) line += ',' + FormatPlainAmount(total, u'.').toStdString();
     return line + '\n';
 }
 
@@ -125,6 +140,28 @@ int RunBatch(const QStringList& arguments) {
         if (notes.size() == kNotesPerWrite && !writeNotes()) return kExitBadInput;
     }
     if (!writeNotes()) return kExitBadInput;
+
+    // The E2 statements follow as a second CSV of their own, after an empty line.
+    bool e2Header = false;
+    for (const QString& name : names) {
+        if (!AfmOfDeclarationFileName(DeclarationKind::E2, name)) continue;
+        std::string line;
+        try {
+            E2Record record = ReadE2Statement(folder.filePath(name));
+            line = E2CsvLine(record);
+        } catch (const Error& e) {
+            std::fprintf(stderr, "dovazez-cli batch: %s: skipped: %s\n", name.toUtf8().constData(),
+                         e.message().toUtf8().constData());
+            ++failures;
+            continue;
+        }
+        if (!e2Header) {
+            std::fputs("\n", stdout);
+            std::fputs(kE2Header, stdout);
+            e2Header = true;
+        }
+        std::fwrite(line.data(), 1, line.size(), stdout);
+    }
     return failures ? kExitBadInput : kExitOk;
 }
 

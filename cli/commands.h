@@ -15,6 +15,7 @@ int RunBuild(const QStringList& args);
 int RunCompute(const QStringList& args);
 int RunComputeFile(const QStringList& args, bool explain);  // compute --file [--explain]
 int RunBatch(const QStringList& args);
+int RunE2(const QStringList& args);  // e2 --file E2FILE [--out E2FILE2]
 int RunPdf(const QStringList& args);  // pdf clearance|e1|e2|cars (cli/pdf_command.cpp)
 // The application object: a QGuiApplication (offscreen unless a platform is set) for the
 // commands that draw pages, a QCoreApplication for the others.

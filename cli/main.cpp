@@ -23,6 +23,12 @@ const Command kCommands[] = {
      "                             it was computed from, the rules it passed and a Greek explanation"},
     {"dump", dz::cli::RunDump, "dump PATH [--kind e1|e2]   a declaration file as JSON"},
     {"build", dz::cli::RunBuild, "build --kind e1|e2 --out PATH   JSON on standard input to a declaration file"},
+    {"e2", dz::cli::RunE2,
+     "e2 --file E2FILE [--out E2FILE2]\n"
+     "                           the statement's arithmetic as the E2 window does it with automatic\n"
+     "                             calculation on, as JSON: per table-1 row its months, rent, share and lease\n"
+     "                             texts (emptied when refused), income column (13-16 or null) and the four\n"
+     "                             columns; the four totals; with --out the recalculated statement is written"},
     {"pdf", dz::cli::RunPdf, "pdf clearance|e1|e2|cars --file FILE --out OUT.pdf [...]   printed pages as PDF (pdf --help)"},
     {"batch", dz::cli::RunBatch,
      "batch DIR [--pdf DIR2]     every E1 file of DIR computed: a CSV header, then one line per declaration\n"
@@ -32,7 +38,9 @@ const Command kCommands[] = {
      "                             damaged files are named on standard error and skipped (exit status 1\n"
      "                             when any was); with --pdf each clearance note is also written to\n"
      "                             DIR2/<AFM>.pdf, whole or not at all (a note not written is named on\n"
-     "                             standard error, exit status 1)"},
+     "                             standard error, exit status 1); then, when DIR holds E2 statements, an\n"
+     "                             empty line and a second CSV: a header, then per statement its afm,\n"
+     "                             surname, first name and the totals of columns 13-16 as \"e2\" computes them"},
 };
 
 void PrintUsage(FILE* to) {

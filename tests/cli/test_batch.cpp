@@ -24,14 +24,16 @@ TEST(CliBatch, OneLinePerDeclarationMatchingComputeFile) {
         "Married": true, "Codes": [[301, 30000], [302, 18000], [49, 1000]]})");
     Build("Tables/E1100000090.dta", R"({"Afm": "100000090", "Surname": "ΑΛΦΑ", "Codes": [[401, 50000]]})");
     folder.writeFile("Tables/E1999.dta", QByteArray(40, '\0'));     // damaged
-    folder.writeFile("Tables/E2123456783.dta", QByteArray(7620, '\0'));  // not an E1 declaration
+    folder.writeFile("Tables/E2123456783.dta", QByteArray(7620, '\0'));  // an empty E2 statement: in the second CSV
     folder.writeFile("Tables/notes.txt", "x");
 
     const auto r = RunCli({"batch", "Tables"});
     EXPECT_EQ(r.status, 1) << "a skipped file makes the run fail, after the others are done";
     EXPECT_TRUE(r.err.contains("E1999.dta")) << r.err.toStdString();
     const QList<QByteArray> lines = r.out.trimmed().split('\n');
-    ASSERT_EQ(lines.size(), 3) << r.out.toStdString();
+    ASSERT_EQ(lines.size(), 6) << r.out.toStdString();
+    EXPECT_EQ(lines[3], "");
+    EXPECT_EQ(lines[5], ",,,0.00,0.00,0.00,0.00") << "the E2 statement's line";
     EXPECT_TRUE(lines[0].startsWith("afm,surname,first_name,"));
     EXPECT_TRUE(lines[1].startsWith("100000090,ΑΛΦΑ,,")) << lines[1].toStdString();
     EXPECT_TRUE(lines[2].startsWith("123456783,\"ΠΑΠΑΣ, ΝΙΚΟΣ\",\"Ο \"\"ΜΙΚΡΟΣ\"\"\",")) << lines[2].toStdString();
