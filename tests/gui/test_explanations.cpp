@@ -109,6 +109,8 @@ TEST_F(E1ShowCode, TheFormsComputeCommandExplainsItsLinesAndACodeLinkReturnsToTh
         eka->ExplainCurrent();
         auto* box = eka->findChild<ExplanationBox*>();
         ASSERT_NE(box, nullptr);
+        // The user clicks once the box is there: its activation must not arrive after it closed.
+        ASSERT_TRUE(QTest::qWaitForWindowActive(box));
         explained = box->text->toPlainText();
         emit box->text->anchorClicked(QUrl(QStringLiteral("code:301")));
     });
