@@ -141,6 +141,21 @@ TEST_F(E2Undo, UndoAfterASaveWritesNothingAndTheSavedStateIsNothingToSave) {
     EXPECT_EQ(folder.readFile(kFile), saved);
 }
 
+TEST_F(E2Undo, AColumnOpenForAYearlyAmountStaysOpenAcrossUndoAndRedo) {
+    TypeAndSettle("edDate1%1", 3, QStringLiteral("1/1"));
+    TypeAndSettle("edDate2%1", 3, QStringLiteral("31/12"));
+    TypeAndSettle("edSinid%1", 3, QStringLiteral("100"));
+    Pick("sbGetEidosMist%1", 3, 1);  // a lease type of column 13, rent left at 0
+    QApplication::processEvents();
+    ASSERT_TRUE(F("edKat%1", 3)->isEnabled()) << "open for the yearly amount";
+    TypeAndSettle("edTopos%1", 5, QStringLiteral("Οδός Πέμπτη"));
+    Undo();
+    EXPECT_TRUE(F("edKat%1", 3)->isEnabled()) << "still open after an undo";
+    EXPECT_FALSE(F("edGr%1", 3)->isEnabled()) << "the other columns stay closed";
+    Redo(0);
+    EXPECT_TRUE(F("edKat%1", 3)->isEnabled()) << "and after a redo";
+}
+
 TEST_F(E2Undo, TheRowMenuOffersUndoAndRedoFirstWithTheirKeys) {
     const QList<QAction*> items = window->pmEdit->actions();
     ASSERT_GE(items.size(), 3);
